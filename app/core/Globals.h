@@ -1,0 +1,97 @@
+#pragma once
+
+#include "app/core/Random.h"
+
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+namespace telvo {
+
+// Full paths of the data files, built once at start by Proverka_nalichiya_bazy_slov.
+struct DataPaths {
+    QString base;   // the per-user data location the folder lives under
+    QString folder; // base + "/Telvo_Lab/Telvo_Vocabulary_02"
+    QString vocabulary;
+    QString vocabularyNew;
+    QString statEng;
+    QString statRus;
+    QString statEngNew;
+    QString statRusNew;
+    QString statPerEng;
+    QString statPerRus;
+    QString statPerEngNew;
+    QString statPerRusNew;
+    QString statForget;
+    QString statForgetNew;
+    QString statPair;
+    QString statPairNew;
+    QString bloknotik;
+    QString start;
+    QString startIdiom;
+    QString startGroup;
+    QString poslednyyPapka;
+    QString upragneniy;
+    QString groupWords;
+};
+
+// The paths of every data file in the data folder under `base`.
+DataPaths makeDataPaths(const QString& base);
+
+// The shared state of the program. One instance, owned by the application and passed by
+// reference; windows and procedures read and change it directly.
+struct Globalnye_peremennye_slovarya {
+    DataPaths puti;
+
+    // Dictionary counters.
+    int32_t Kolichestvo_zapisey = 0;
+    int32_t Kolichestvo_razreshennykh_k_pokazu = 0;
+    int32_t Kolichestvo_zabytykh_slov = 0;
+    int32_t Nomer_tekushchey_zapisi = 0;
+
+    // Element r-1 is the marked flag of the record shown in table row r.
+    std::vector<uint8_t> tip_Dinamicheskiy_massiv_otmechennykh_slov;
+
+    // Rebuild flags of the exercise tables and the player; all set at start.
+    bool Obnovit_angliyskie_slova = true;
+    bool Obnovit_russkie_slova = true;
+    bool Obnovit_perevody_s_angliyskogo = true;
+    bool Obnovit_perevody_s_russkogo = true;
+    bool Obnovit_nayti_perevod = true;
+    bool Obnovit_pary = true;
+    bool Obnovit_proslushivanie = true;
+
+    // Message windows.
+    QString Tekst_soobshcheniya;
+    QString Tekst_voprosa;
+    QString Tekst_oshibki;
+    bool Otvet_da = false;
+
+    // Dialog modes of the duplicate check.
+    bool Rezhim_dobavleniya = false;
+    bool Rezhim_vstavki = false;
+    bool Rezhim_izmeneniya = false;
+
+    // Forgotten-only view.
+    bool Rezhim_zabytye = false;
+
+    // Exercise range.
+    bool Vse_slova_slovarya = true;
+    int32_t Nachalo_diapazona = 1;
+    int32_t Konets_diapazona = 1;
+    bool Do_kontsa = false;
+    int32_t Razmer_diapazona = 1;
+    bool Diapazon_izmenen = false;
+
+    // Main window.
+    int32_t Kolichestvo_povtoreniy = 0;
+    bool Okno_grupp_otkryto = false;
+
+    // The program's one random generator.
+    RandomGenerator random;
+};
+
+// Sets all seven rebuild flags.
+void Sostoyanie_dinamicheskikh_massivov(Globalnye_peremennye_slovarya& g);
+
+} // namespace telvo
