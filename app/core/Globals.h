@@ -8,6 +8,8 @@
 
 namespace telvo {
 
+struct Okna;
+
 // Full paths of the data files, built once at start by Proverka_nalichiya_bazy_slov.
 struct DataPaths {
     QString base;   // the per-user data location the folder lives under
@@ -89,6 +91,9 @@ struct Globalnye_peremennye_slovarya {
 
     // The program's one random generator.
     RandomGenerator random;
+
+    // The long-lived windows (null where a test runs procedures without windows).
+    Okna* okna = nullptr;
 };
 
 // Sets all seven rebuild flags.

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "app/core/Globals.h"
+
+#include <QString>
+
+namespace telvo {
+
+// The calling convention of the three message windows: assign the shared text, show the
+// long-lived window (g.okna) modally; a question leaves its answer in g.Otvet_da.
+void showMessage(Globalnye_peremennye_slovarya& g, const QString& text);
+bool askQuestion(Globalnye_peremennye_slovarya& g, const QString& text);
+void showError(Globalnye_peremennye_slovarya& g, const QString& text);
+
+// The system's plain message box (one OK button), for the few texts that use it.
+void showSystemMessage(const QString& text);
+
+} // namespace telvo
