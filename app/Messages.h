@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/core/Globals.h"
+#include "app/core/SystemMessage.h"
 
 #include <QString>
 
@@ -11,8 +12,5 @@ namespace telvo {
 void showMessage(Globalnye_peremennye_slovarya& g, const QString& text);
 bool askQuestion(Globalnye_peremennye_slovarya& g, const QString& text);
 void showError(Globalnye_peremennye_slovarya& g, const QString& text);
-
-// The system's plain message box (one OK button), for the few texts that use it.
-void showSystemMessage(const QString& text);
 
 } // namespace telvo

@@ -16,8 +16,7 @@ bool syncFile(QFile& file) {
 }
 
 bool replaceFile(const QString& from, const QString& to) {
-    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) ==
-           0;
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
 }
 
 QDateTime modificationTime(const QString& path) {

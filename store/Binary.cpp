@@ -53,7 +53,9 @@ void putShortString(char* p, int maxLen, QStringView text) {
     std::memcpy(p + 1, bytes.constData(), static_cast<size_t>(bytes.size()));
 }
 
-double toDelphiDate(QDate date) { return static_cast<double>(kDelphiEpoch.daysTo(date)); }
+double toDelphiDate(QDate date) {
+    return static_cast<double>(kDelphiEpoch.daysTo(date));
+}
 
 QDate fromDelphiDate(double days) {
     if (!std::isfinite(days) || std::fabs(days) > 3e6)

@@ -13,8 +13,12 @@ int32_t getI32(const char* p);
 void putI32(char* p, int32_t value);
 double getF64(const char* p);
 void putF64(char* p, double value);
-inline bool getBool(const char* p) { return *p != 0; }
-inline void putBool(char* p, bool value) { *p = value ? 1 : 0; }
+inline bool getBool(const char* p) {
+    return *p != 0;
+}
+inline void putBool(char* p, bool value) {
+    *p = value ? 1 : 0;
+}
 
 // Short string: a length byte and at most maxLen Windows-1251 bytes in maxLen + 1 bytes.
 // A length byte above maxLen (a damaged record) is read as maxLen.

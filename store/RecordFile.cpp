@@ -3,15 +3,17 @@
 #include "app/core/Failure.h"
 #include "platform/Files.h"
 
-#include <QFile>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace telvo {
 
 namespace {
 
-QString fileName(const QString& path) { return QFileInfo(path).fileName(); }
+QString fileName(const QString& path) {
+    return QFileInfo(path).fileName();
+}
 
 [[noreturn]] void fail(const QString& what, const QFile& file) {
     throw Failure(what.arg(fileName(file.fileName()), file.errorString()));
@@ -63,11 +65,11 @@ void replaceThroughCompanion(const QString& path, const QString& newPath,
 QString companionPath(const QString& path) {
     const QFileInfo info(path);
     const QString suffix = info.completeSuffix();
-    const QString stem = suffix.isEmpty() ? info.fileName()
-                                          : info.fileName().left(info.fileName().size() -
-                                                                 suffix.size() - 1);
-    const QString name = suffix.isEmpty() ? stem + QStringLiteral("_new")
-                                          : stem + QStringLiteral("_new.") + suffix;
+    const QString stem = suffix.isEmpty()
+                             ? info.fileName()
+                             : info.fileName().left(info.fileName().size() - suffix.size() - 1);
+    const QString name =
+        suffix.isEmpty() ? stem + QStringLiteral("_new") : stem + QStringLiteral("_new.") + suffix;
     return info.dir().filePath(name);
 }
 
@@ -75,7 +77,9 @@ RecordFile::RecordFile(QString path, int recordSize, QString newPath)
     : path_(std::move(path)), recordSize_(recordSize),
       newPath_(newPath.isEmpty() ? companionPath(path_) : std::move(newPath)) {}
 
-bool RecordFile::exists() const { return QFileInfo::exists(path_); }
+bool RecordFile::exists() const {
+    return QFileInfo::exists(path_);
+}
 
 int32_t RecordFile::count() const {
     QFile file(path_);
@@ -149,9 +153,9 @@ void RecordFile::remove(int32_t index) {
     if (index < 0 || index >= total)
         throw Failure(QStringLiteral("Чтение за концом файла %1").arg(fileName(path_)));
     const qint64 at = qint64(index) * recordSize_;
-    replaceThroughCompanion(path_, newPath_,
-                            {QByteArrayView(all).first(at),
-                             QByteArrayView(all).sliced(at + recordSize_)});
+    replaceThroughCompanion(
+        path_, newPath_,
+        {QByteArrayView(all).first(at), QByteArrayView(all).sliced(at + recordSize_)});
 }
 
 void RecordFile::insert(int32_t index, QByteArrayView record) {
@@ -167,8 +171,8 @@ void RecordFile::insert(int32_t index, QByteArrayView record) {
     }
     const QByteArray all = readAll();
     const qint64 at = qint64(index) * recordSize_;
-    replaceThroughCompanion(path_, newPath_,
-                            {QByteArrayView(all).first(at), record, QByteArrayView(all).sliced(at)});
+    replaceThroughCompanion(
+        path_, newPath_, {QByteArrayView(all).first(at), record, QByteArrayView(all).sliced(at)});
 }
 
 void RecordFile::create(QByteArrayView content) const {

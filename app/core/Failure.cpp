@@ -21,8 +21,8 @@ ProgramTerminator& terminator() {
 } // namespace
 
 QString failureReportText(const QString& failureText, const QString& name) {
-    return QStringLiteral("Исключение :   ") + failureText + QStringLiteral("  ...   в модуле :  ") +
-           name + QStringLiteral("  ...");
+    return QStringLiteral("Исключение :   ") + failureText +
+           QStringLiteral("  ...   в модуле :  ") + name + QStringLiteral("  ...");
 }
 
 ProgramTerminator setProgramTerminator(ProgramTerminator next) {

@@ -31,7 +31,6 @@ DataPaths makeDataPaths(const QString& base) {
     return p;
 }
 
-
 void Sostoyanie_dinamicheskikh_massivov(Globalnye_peremennye_slovarya& g) {
     g.Obnovit_angliyskie_slova = true;
     g.Obnovit_russkie_slova = true;

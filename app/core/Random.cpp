@@ -11,6 +11,8 @@ int32_t RandomGenerator::draw(int32_t n) {
     return static_cast<int32_t>((static_cast<uint64_t>(seed) * static_cast<uint32_t>(n)) >> 32);
 }
 
-void RandomGenerator::reseedFromClock() { seed = platform::clockSeed(); }
+void RandomGenerator::reseedFromClock() {
+    seed = platform::clockSeed();
+}
 
 } // namespace telvo

@@ -22,7 +22,9 @@ TEST(Cp1251, EveryByteRoundTripsAndCyrillicMapsToItsBlock) {
 TEST(Cp1251, CharactersWithoutAFormBecomeQuestionMarks) {
     EXPECT_EQ(toCp1251(QStringLiteral("ə中")), QByteArray("??"));
     // A character outside the basic plane is one character, so one mark.
-    EXPECT_EQ(toCp1251(QString::fromUtf8("a\xF0\x9F\x98\x80" "b")), QByteArray("a?b"));
+    EXPECT_EQ(toCp1251(QString::fromUtf8("a\xF0\x9F\x98\x80"
+                                         "b")),
+              QByteArray("a?b"));
 }
 
 TEST(Cp1251, FoldingCoversLatinAndCyrillicCapitals) {
@@ -43,7 +45,8 @@ TEST(ShortString, StoresLengthTextAndZerosAndCutsToWidth) {
     EXPECT_EQ(buf[6], 'z') << "wrote past the field";
 
     putShortString(buf, 5, QStringLiteral("abcdefgh"));
-    EXPECT_EQ(QByteArray(buf, 6), QByteArray("\x05" "abcde"));
+    EXPECT_EQ(QByteArray(buf, 6), QByteArray("\x05"
+                                             "abcde"));
     EXPECT_EQ(getShortString(buf, 5), QStringLiteral("abcde"));
 
     buf[0] = 9; // damaged length byte is clamped to the width
@@ -61,7 +64,9 @@ TEST(DictRecordFormat, EncodesEveryFieldAtItsOffset) {
     const QByteArray b = r.encode();
     ASSERT_EQ(b.size(), 176);
     QByteArray expected(176, '\0');
-    expected.replace(0, 4, QByteArray("\x03" "cat"));
+    expected.replace(0, 4,
+                     QByteArray("\x03"
+                                "cat"));
     expected.replace(46, 4, bytes({3, 0xEA, 0xFD, 0xF2}));
     expected.replace(97, 6, bytes({5, 0xEA, 0xEE, 0xF8, 0xEA, 0xE0}));
     // 44260.0 as a little-endian IEEE double

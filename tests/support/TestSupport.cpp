@@ -1,8 +1,8 @@
 #include "tests/support/TestSupport.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <cstdlib>
 
 namespace telvo::test {
@@ -15,8 +15,7 @@ TempHome::TempHome()
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(dir_.path() + QStringLiteral("/runtime")));
     QFile::setPermissions(dir_.path() + QStringLiteral("/runtime"),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    oldTerminator_ =
-        setProgramTerminator([](const QString& text) { throw ProgramEnded{text}; });
+    oldTerminator_ = setProgramTerminator([](const QString& text) { throw ProgramEnded{text}; });
 }
 
 TempHome::~TempHome() {
@@ -50,6 +49,8 @@ QByteArray bytes(std::initializer_list<int> values) {
     return out;
 }
 
-std::string hex(const QByteArray& data) { return data.toHex(' ').toStdString(); }
+std::string hex(const QByteArray& data) {
+    return data.toHex(' ').toStdString();
+}
 
 } // namespace telvo::test
