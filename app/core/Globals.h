@@ -74,8 +74,17 @@ struct Globalnye_peremennye_slovarya {
     bool Rezhim_vstavki = false;
     bool Rezhim_izmeneniya = false;
 
+    // Results of the add, insert, edit and delete procedures, read by the main window.
+    bool Slovo_dobavleno = false;
+    bool Slovo_vstavleno = false;
+    bool Zapis_izmenena = false;
+    bool Zapis_udalena = false;
+
     // Forgotten-only view.
     bool Rezhim_zabytye = false;
+
+    // Table row of the last substring match; 0 = the next search starts at row 1.
+    int32_t Nomer_naydennoy_stroki = 0;
 
     // Exercise range.
     bool Vse_slova_slovarya = true;

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "app/core/Globals.h"
+#include "store/Records.h"
+
+#include <cstdint>
+#include <optional>
+
+namespace telvo {
+
+// Reads upragneniy.uprdat into the range fields of `g`. A missing file (or one too short to
+// hold the range) leaves the range as it is. With the whole-dictionary flag the range is
+// 1 to Kolichestvo_zapisey whatever numbers are stored. Reports as "Прочитать_диапазон".
+void Prochitat_diapazon(Globalnye_peremennye_slovarya& g);
+
+// Writes the four range fields of `g` over the record of upragneniy.uprdat. A missing file is
+// not created: the system message box says so and nothing is written. Reports as
+// "Записать_измененный_диапазон".
+void Zapisat_izmenennyy_diapazon(Globalnye_peremennye_slovarya& g);
+
+// The range fields of `g` as one value, and back (setRange also recomputes Razmer_diapazona).
+RangeRecord currentRange(const Globalnye_peremennye_slovarya& g);
+void setRange(Globalnye_peremennye_slovarya& g, const RangeRecord& range);
+
+// How the range follows a change of the dictionary. `newCount` is the record count after the
+// change; the range passed in is the one before it.
+
+// A record appended at the end. Empty when the range does not change (nothing is written).
+std::optional<RangeRecord> rangeAfterAppend(const RangeRecord& range, int32_t newCount);
+
+// A record inserted with `p` records before it (it becomes record p + 1).
+RangeRecord rangeAfterInsert(const RangeRecord& range, int32_t p, int32_t newCount);
+
+// Record `n` deleted, before the check for a range that lost its last record.
+RangeRecord rangeAfterDelete(const RangeRecord& range, int32_t n, int32_t newCount);
+
+// A range whose end fell below its start has lost its last record: it becomes the whole
+// dictionary. Empty when the range still holds a record.
+std::optional<RangeRecord> rangeWhenEmptied(const RangeRecord& range, int32_t count);
+
+} // namespace telvo
