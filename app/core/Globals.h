@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/core/ExerciseTables.h"
 #include "app/core/Random.h"
 
 #include <QString>
@@ -100,6 +101,9 @@ struct Globalnye_peremennye_slovarya {
 
     // The program's one random generator.
     RandomGenerator random;
+
+    // The exercises' tables, kept for the whole run.
+    ExerciseTables exerciseTables;
 
     // The long-lived windows (null where a test runs procedures without windows).
     Okna* okna = nullptr;
