@@ -20,7 +20,13 @@ QString normalizeField(const QString& text);
 // record being edited itself does not count). Case-insensitive for Latin and Cyrillic.
 bool Proverka_novogo_slova_na_sovpadenie(Globalnye_peremennye_slovarya& g, const QString& english);
 
-// "  Дата изменения словаря: " + the dictionary file's modification date (short format).
+// "  Дата изменения словаря: " + the dictionary file's modification date in the short date
+// format of QLocale() (the system locale unless a default was set). When the time cannot be
+// read the text ends after the colon: the status bar shows no date rather than a false one.
 QString Data_izmeneniya_slovarya(Globalnye_peremennye_slovarya& g);
+
+// True when the active keyboard layout is English (US); any other layout, other English
+// variants included, is not. Tests decide the answer with platform::setKeyboardLayoutOverride.
+bool Raskladka_klaviatury();
 
 } // namespace telvo

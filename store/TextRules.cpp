@@ -1,0 +1,132 @@
+#include "store/TextRules.h"
+
+#include "app/core/Failure.h"
+#include "platform/Files.h"
+#include "platform/KeyboardLayout.h"
+#include "store/Binary.h"
+#include "store/Cp1251.h"
+#include "store/RecordFile.h"
+#include "store/Records.h"
+
+#include <QLocale>
+
+namespace telvo {
+
+namespace {
+
+// Records are compared slice by slice, so a large dictionary is never held whole.
+constexpr int32_t kSlice = 8192;
+
+bool isTrimmed(char16_t ch) {
+    return ch <= 32;
+}
+
+// The stored bytes of a short string without leading and trailing bytes of code 32 and below
+// (in Windows-1251 those are exactly the characters of code 32 and below).
+QByteArrayView trimmedBytes(QByteArrayView b) {
+    qsizetype from = 0;
+    qsizetype to = b.size();
+    while (from < to && static_cast<unsigned char>(b[from]) <= 32)
+        ++from;
+    while (to > from && static_cast<unsigned char>(b[to - 1]) <= 32)
+        --to;
+    return b.sliced(from, to - from);
+}
+
+bool equalFolded(QByteArrayView stored, const QByteArray& folded) {
+    if (stored.size() != folded.size())
+        return false;
+    for (qsizetype i = 0; i < stored.size(); ++i) {
+        if (foldCp1251(static_cast<unsigned char>(stored[i])) !=
+            static_cast<unsigned char>(folded[i]))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+QString Udalenie_lishnikh_probelov(const QString& text) {
+    return reportFailuresAs("Удаление_лишних_пробелов", [&] {
+        // Replacing "  " by " " until nothing changes leaves every run of blanks as one blank;
+        // one pass that keeps only the first blank of each run gives the same text.
+        QString out;
+        out.reserve(text.size());
+        bool afterBlank = false;
+        for (QChar ch : text) {
+            const bool blank = ch.unicode() == 32;
+            if (!(blank && afterBlank))
+                out.append(ch);
+            afterBlank = blank;
+        }
+        return out;
+    });
+}
+
+QString trimControls(const QString& text) {
+    qsizetype from = 0;
+    qsizetype to = text.size();
+    while (from < to && isTrimmed(text[from].unicode()))
+        ++from;
+    while (to > from && isTrimmed(text[to - 1].unicode()))
+        --to;
+    return text.sliced(from, to - from);
+}
+
+QString normalizeField(const QString& text) {
+    return trimControls(Udalenie_lishnikh_probelov(text));
+}
+
+bool Proverka_novogo_slova_na_sovpadenie(Globalnye_peremennye_slovarya& g, const QString& english) {
+    return reportFailuresAs("Проверка_нового_слова_на_совпадение", [&] {
+        // Compared in the file's own code page: the word matches what storing it would write.
+        QByteArray wanted = toCp1251(trimControls(english));
+        for (char& c : wanted)
+            c = static_cast<char>(foldCp1251(static_cast<unsigned char>(c)));
+
+        const RecordFile dictionary(g.puti.vocabulary, DictRecord::kSize);
+        bool found = false;
+        int32_t match = 0;
+        int32_t i = 0;
+        for (;;) {
+            const QByteArray slice = dictionary.readUpTo(i, kSlice);
+            if (slice.isEmpty())
+                break;
+            for (qsizetype at = 0; at < slice.size(); at += DictRecord::kSize, ++i) {
+                const QByteArrayView stored = shortStringBytes(
+                    slice.constData() + at + DictRecord::kEnglishOffset, DictRecord::kEnglishMax);
+                if (equalFolded(trimmedBytes(stored), wanted)) {
+                    found = true;
+                    match = i; // the last match wins
+                }
+            }
+            if (slice.size() < qsizetype(kSlice) * DictRecord::kSize)
+                break;
+        }
+        if (!found)
+            return false;
+
+        bool result = false;
+        if (g.Rezhim_izmeneniya && match + 1 != g.Nomer_tekushchey_zapisi)
+            result = true;
+        if (g.Rezhim_dobavleniya || g.Rezhim_vstavki)
+            result = true;
+        return result;
+    });
+}
+
+QString Data_izmeneniya_slovarya(Globalnye_peremennye_slovarya& g) {
+    return reportFailuresAs("Дата_изменения_словаря", [&] {
+        const QDateTime modified = platform::modificationTime(g.puti.vocabulary);
+        QString text = QStringLiteral("  Дата изменения словаря: ");
+        if (modified.isValid())
+            text += QLocale().toString(modified.date(), QLocale::ShortFormat);
+        return text;
+    });
+}
+
+bool Raskladka_klaviatury() {
+    return reportFailuresAs("Раскладка_клавиатуры", [] { return platform::isEnglishUsLayout(); });
+}
+
+} // namespace telvo

@@ -1,0 +1,247 @@
+#include "platform/KeyboardLayout.h"
+#include "store/Binary.h"
+#include "store/Records.h"
+#include "store/TextRules.h"
+#include "tests/support/TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <gtest/gtest.h>
+
+using namespace telvo;
+using telvo::test::writeFile;
+
+namespace {
+
+QByteArray recordOf(const QString& english) {
+    DictRecord d;
+    d.Angliyskoe_slovo = english;
+    d.Data_dobavleniya = toDelphiDate(QDate(2021, 3, 5));
+    return d.encode();
+}
+
+QByteArray dictionaryOf(const QStringList& words) {
+    QByteArray out;
+    for (const QString& w : words)
+        out += recordOf(w);
+    return out;
+}
+
+class DataFolderTest : public ::testing::Test {
+protected:
+    DataFolderTest() {
+        g.puti = makeDataPaths(home.path() + "/data");
+        QDir().mkpath(g.puti.folder);
+    }
+    telvo::test::TempHome home;
+    Globalnye_peremennye_slovarya g;
+};
+
+// ---- normalisation ----
+
+struct NormCase {
+    const char* name;
+    QString typed;
+    QString collapsed;  // after Udalenie_lishnikh_probelov
+    QString normalised; // after normalizeField
+};
+
+class NormalisationTest : public ::testing::TestWithParam<NormCase> {};
+
+TEST_P(NormalisationTest, CollapsesBlanksThenTrims) {
+    const NormCase& c = GetParam();
+    EXPECT_EQ(Udalenie_lishnikh_probelov(c.typed), c.collapsed);
+    EXPECT_EQ(normalizeField(c.typed), c.normalised);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, NormalisationTest,
+    ::testing::Values(NormCase{"RunsOfThreeAndFour", "one   two    three", "one two three",
+                               "one two three"},
+                      NormCase{"TwoBlanksAround", "  word  ", " word ", "word"},
+                      NormCase{"LongRunAround", "       a b       ", " a b ", "a b"},
+                      NormCase{"OnlyBlanks", "     ", " ", ""}, NormCase{"OneBlank", " ", " ", ""},
+                      NormCase{"Empty", "", "", ""},
+                      NormCase{"TabInsideKept", "a\tb", "a\tb", "a\tb"},
+                      NormCase{"BlanksAroundTabCollapseSeparately", "a  \t  b", "a \t b", "a \t b"},
+                      NormCase{"TabsAtEndsTrimmed", "\tword\t", "\tword\t", "word"},
+                      NormCase{"ControlCharsAtEndsTrimmed", QString("\x01\x1f  x  \r\n"),
+                               QString("\x01\x1f x \r\n"), "x"},
+                      // Only code 32 counts as a blank: a no-break space is text.
+                      NormCase{"NoBreakSpaceIsText", QString("a\u00A0\u00A0b\u00A0"),
+                               QString("a\u00A0\u00A0b\u00A0"), QString("a\u00A0\u00A0b\u00A0")},
+                      NormCase{"Cyrillic", "  кот   и  пёс ", " кот и пёс ", "кот и пёс"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// ---- duplicate check ----
+
+enum class Mode { None, Add, Insert, Edit };
+
+struct DupCase {
+    const char* name;
+    Mode mode;
+    int editedRecord; // Nomer_tekushchey_zapisi in edit mode
+    QString word;
+    bool duplicate;
+};
+
+class DuplicateTest : public DataFolderTest, public ::testing::WithParamInterface<DupCase> {};
+
+TEST_P(DuplicateTest, AgainstASmallDictionary) {
+    const DupCase& c = GetParam();
+    writeFile(g.puti.vocabulary,
+              dictionaryOf({"apple", "cat", "house", "  Moon  ", "кот", "table", "dog", "Ёж"}));
+    g.Rezhim_dobavleniya = c.mode == Mode::Add;
+    g.Rezhim_vstavki = c.mode == Mode::Insert;
+    g.Rezhim_izmeneniya = c.mode == Mode::Edit;
+    g.Nomer_tekushchey_zapisi = c.editedRecord;
+    EXPECT_EQ(Proverka_novogo_slova_na_sovpadenie(g, c.word), c.duplicate);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DuplicateTest,
+    ::testing::Values(DupCase{"AddCapitalised", Mode::Add, 0, "Cat", true},
+                      DupCase{"AddSame", Mode::Add, 0, "cat", true},
+                      DupCase{"AddUpperWithBlanks", Mode::Add, 0, "  CAT  ", true},
+                      DupCase{"AddPlural", Mode::Add, 0, "cats", false},
+                      DupCase{"AddPrefix", Mode::Add, 0, "ca", false},
+                      DupCase{"StoredWithBlanks", Mode::Add, 0, "moon", true},
+                      DupCase{"CyrillicCapital", Mode::Add, 0, "Кот", true},
+                      DupCase{"CyrillicAllCaps", Mode::Add, 0, "КОТ", true},
+                      DupCase{"CyrillicYo", Mode::Add, 0, "ёж", true},
+                      DupCase{"CyrillicOther", Mode::Add, 0, "кит", false},
+                      DupCase{"InsertCapitalised", Mode::Insert, 0, "Cat", true},
+                      DupCase{"NoModeSet", Mode::None, 0, "cat", false},
+                      DupCase{"EditRecordToItsOwnWord", Mode::Edit, 7, "Dog", false},
+                      DupCase{"EditRecordToAnothersWord", Mode::Edit, 7, "house", true},
+                      DupCase{"EditOtherRecordToDog", Mode::Edit, 3, "DOG", true},
+                      DupCase{"EditToNewWord", Mode::Edit, 7, "wolf", false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(DataFolderTest, DuplicateFoundPastTheFirstReadSlice) {
+    // Long enough that the file is read in several slices; the match sits after the first.
+    QStringList words;
+    for (int i = 1; i <= 20000; ++i)
+        words << QStringLiteral("w%1").arg(i);
+    words[16999] = QStringLiteral("Rare"); // record 17000
+    writeFile(g.puti.vocabulary, dictionaryOf(words));
+
+    g.Rezhim_dobavleniya = true;
+    EXPECT_TRUE(Proverka_novogo_slova_na_sovpadenie(g, "rare"));
+    EXPECT_TRUE(Proverka_novogo_slova_na_sovpadenie(g, "W20000"));
+    EXPECT_FALSE(Proverka_novogo_slova_na_sovpadenie(g, "w20001"));
+
+    g.Rezhim_dobavleniya = false;
+    g.Rezhim_izmeneniya = true;
+    g.Nomer_tekushchey_zapisi = 17000;
+    EXPECT_FALSE(Proverka_novogo_slova_na_sovpadenie(g, "RARE"));
+    g.Nomer_tekushchey_zapisi = 16999;
+    EXPECT_TRUE(Proverka_novogo_slova_na_sovpadenie(g, "RARE"));
+}
+
+TEST_F(DataFolderTest, DuplicateCheckReportsAMissingDictionaryUnderItsName) {
+    g.Rezhim_dobavleniya = true;
+    try {
+        Proverka_novogo_slova_na_sovpadenie(g, "cat");
+        FAIL() << "no failure reported";
+    } catch (const telvo::test::ProgramEnded& e) {
+        EXPECT_TRUE(e.reportText.contains("Проверка_нового_слова_на_совпадение"))
+            << e.reportText.toStdString();
+    }
+}
+
+// ---- modification date ----
+
+struct DateCase {
+    QLocale locale;
+    const char* expectedDate;
+};
+
+class ModificationDateTest : public DataFolderTest, public ::testing::WithParamInterface<DateCase> {
+protected:
+    ~ModificationDateTest() override { QLocale::setDefault(QLocale::c()); }
+};
+
+TEST_P(ModificationDateTest, ShortDateOfTheLocale) {
+    writeFile(g.puti.vocabulary, dictionaryOf({"cat"}));
+    {
+        QFile f(g.puti.vocabulary);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.setFileTime(QDateTime(QDate(2021, 3, 5), QTime(12, 0)),
+                                  QFileDevice::FileModificationTime));
+    }
+    QLocale::setDefault(GetParam().locale);
+    EXPECT_EQ(Data_izmeneniya_slovarya(g),
+              QStringLiteral("  Дата изменения словаря: ") + GetParam().expectedDate);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Locales, ModificationDateTest,
+    ::testing::Values(DateCase{QLocale(QLocale::Russian, QLocale::Russia), "05.03.2021"},
+                      DateCase{QLocale(QLocale::German, QLocale::Germany), "05.03.21"},
+                      DateCase{QLocale(QLocale::English, QLocale::UnitedStates), "3/5/21"}));
+
+TEST_F(DataFolderTest, ModificationDateOfAMissingFileIsLeftOut) {
+    EXPECT_EQ(Data_izmeneniya_slovarya(g), QStringLiteral("  Дата изменения словаря: "));
+}
+
+// ---- keyboard layout ----
+
+struct SymbolsCase {
+    const char* symbols;
+    int group;
+    const char* layout;
+};
+
+class XkbSymbolsTest : public ::testing::TestWithParam<SymbolsCase> {};
+
+TEST_P(XkbSymbolsTest, LayoutOfTheGroup) {
+    const SymbolsCase& c = GetParam();
+    EXPECT_EQ(platform::xkbLayoutOfGroup(QString::fromLatin1(c.symbols), c.group),
+              QString::fromLatin1(c.layout));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, XkbSymbolsTest,
+    ::testing::Values(SymbolsCase{"pc+us+ru:2+inet(evdev)", 0, "us"},
+                      SymbolsCase{"pc+us+ru:2+inet(evdev)", 1, "ru"},
+                      SymbolsCase{"pc+us+ru:2+inet(evdev)", 2, ""},
+                      SymbolsCase{"pc+gb+us:2", 0, "gb"}, SymbolsCase{"pc+gb+us:2", 1, "us"},
+                      SymbolsCase{"pc+us+inet(evdev)", 0, "us"},
+                      SymbolsCase{"pc+ru+us:2+inet(evdev)+group(alt_shift_toggle)", 0, "ru"},
+                      SymbolsCase{"pc+ru+us:2+inet(evdev)+group(alt_shift_toggle)", 1, "us"},
+                      SymbolsCase{"pc+gb+us(intl):2+inet(evdev)", 1, "us"},
+                      SymbolsCase{"pc(pc105)+de(nodeadkeys)+ru(phonetic):2+level3(ralt_switch)", 1,
+                                  "ru"},
+                      SymbolsCase{"pc+us+ru:2+ua:3+inet(evdev)", 2, "ua"},
+                      SymbolsCase{"pc+macintosh_vndr/us+inet(evdev)", 0, "us"},
+                      SymbolsCase{"pc+inet(evdev)", 0, ""}, SymbolsCase{"", 0, ""}));
+
+struct LayoutCase {
+    const char* layout;
+    bool english;
+};
+
+class LayoutOverrideTest : public ::testing::TestWithParam<LayoutCase> {
+protected:
+    ~LayoutOverrideTest() override { platform::setKeyboardLayoutOverride({}); }
+};
+
+TEST_P(LayoutOverrideTest, OnlyUsIsEnglish) {
+    const QString layout = QString::fromLatin1(GetParam().layout);
+    platform::setKeyboardLayoutOverride([layout] { return layout; });
+    EXPECT_EQ(Raskladka_klaviatury(), GetParam().english);
+    EXPECT_EQ(platform::activeXkbLayout(), layout);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, LayoutOverrideTest,
+                         ::testing::Values(LayoutCase{"us", true}, LayoutCase{"ru", false},
+                                           LayoutCase{"gb", false}, LayoutCase{"", false}));
+
+TEST(KeyboardLayout, WithoutDisplayOrApplicationIsNotEnglish) {
+    // No QGuiApplication in this test program: nothing says the layout is English (US).
+    EXPECT_FALSE(Raskladka_klaviatury());
+}
+
+} // namespace
