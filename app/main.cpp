@@ -1,0 +1,63 @@
+#include "app/GuiReporting.h"
+#include "app/MessageWindows.h"
+#include "app/Okna.h"
+#include "app/core/Globals.h"
+#include "platform/Application.h"
+#include "platform/SingleInstance.h"
+#include "ui/main/TMainForm.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMessageBox>
+
+namespace {
+
+int refuseSecondCopy(int& argc, char** argv) {
+    QApplication app(argc, argv);
+    QMessageBox box(QMessageBox::NoIcon, telvo::programTitle(),
+                    QStringLiteral("Программа «Лексикар» уже запущена ..."), QMessageBox::Ok);
+    box.exec();
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Before anything else, so that a second copy creates no window and touches no file. The
+    // lock is held until the process ends.
+    platform::SingleInstance instance(QStringLiteral("Telvo_Vocabulary_1_02_xx"));
+    if (!instance.acquire())
+        return refuseSecondCopy(argc, argv);
+
+    platform::Application app(argc, argv, telvo::programTitle());
+    QCoreApplication::setApplicationName(QStringLiteral("telvo-vocabulary"));
+    telvo::installGuiReporting();
+
+    telvo::Globalnye_peremennye_slovarya g;
+    telvo::Okna okna;
+    g.okna = &okna;
+
+    // The long-lived windows, in their order of creation. The main window owns the others
+    // (Qt parent), so they live exactly as long as it does; none is shown here.
+    telvo::TMainForm mainForm(g);
+    okna.MainForm = &mainForm;
+    // TForma_naiyti_perevod and TForma_ocshibochniy_vibor are created here.
+    okna.Forma_soobshenie = new telvo::TForma_soobshenie(g, &mainForm);
+    okna.Forma_vopros_s_viborom = new telvo::TForma_vopros_s_viborom(g, &mainForm);
+    okna.Forma_soobschenie_ob_oschibke = new telvo::TForma_soobschenie_ob_oschibke(g, &mainForm);
+    // The remaining long-lived windows follow here, in this order: TForma_vspomnit_zabitie_slova,
+    // TForma_poryadok_proslushivaniya, TForma_okno_pokaza_slova,
+    // TForma_okno_pokaza_russkogo_slova, TForma_podskazka_dlya_russkogo_slova,
+    // TForma_podskazka_dlya_angliyskogo_slova, TForma_okno_pokaza_perevodov,
+    // TForma_okno_perevodov_s_angliyskogo, TForma_izmeneniy_diapazona, TForma_obnulenie_istoriy,
+    // TForma_dobavit_gruppu_slov, TForma_gruppy_slov, TForma_vibor_papki_so_zvukami,
+    // TForma_znaki_transkripcii.
+
+    // Its show handler prepares the data folder and loads the dictionary.
+    mainForm.show();
+    const int code = app.exec();
+
+    // The main window empties the clipboard when it closes; doing it again costs nothing.
+    QApplication::clipboard()->setText(QString());
+    return code;
+}
