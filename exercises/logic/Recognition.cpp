@@ -1,0 +1,245 @@
+#include "exercises/logic/Recognition.h"
+
+#include "app/core/Failure.h"
+#include "exercises/Exclusion.h"
+#include "exercises/Histories.h"
+#include "exercises/logic/HistorySaves.h"
+#include "exercises/logic/Tables.h"
+
+#include <QFileInfo>
+
+namespace telvo {
+
+namespace {
+
+struct Texts {
+    const char* procedure;
+    const char* pane;
+    const char* question;
+    const char* nothingLeft;
+    const char* finishedWhole;
+    const char* finishedRange;
+};
+
+const Texts kEnglish{
+    "Предъявление_случайных_английских_слов",
+    "  Остаток английских = ",
+    "Все английские солова (английский текст) уже просмотрены. Вы хотите начать упражнение "
+    "заново?",
+    "Нет для просмотра ни одного английского слова.",
+    "Все английские солова (английский текст) просмотрены!",
+    "Все английские солова (английский текст), включенные в диапазон для упражнений, "
+    "просмотрены!",
+};
+
+const Texts kRussian{
+    "Предъявление_случайных_русских_слов",
+    "  Остаток русских = ",
+    "Все русские солова (русские переводы) уже просмотрены. Вы хотите начать упражнение заново?",
+    "Нет для просмотра ни одного русского слова.",
+    "Все, имеющиеся русские переводы просмотрены!",
+    "Все, имеющиеся русские переводы, включенные в диапазон для упражнений, просмотрены!",
+};
+
+const Texts& texts(RecognitionKind kind) {
+    return kind == RecognitionKind::English ? kEnglish : kRussian;
+}
+
+const QString kFiveBlanks = QStringLiteral("     ");
+
+using EngE = tip_Zapis_dinamicheskogo_massiva_angliyskikh_slov;
+using RusE = tip_Zapis_dinamicheskogo_massiva_russkikh_slov;
+
+} // namespace
+
+RecognitionExercise::RecognitionExercise(Globalnye_peremennye_slovarya& g, RecognitionKind kind)
+    : g_(g), kind_(kind) {}
+
+StartDecision RecognitionExercise::preCheck(const Globalnye_peremennye_slovarya& g,
+                                            RecognitionKind kind) {
+    if (kind == RecognitionKind::Russian && g.Okno_grupp_otkryto)
+        return {StartAction::Ignore, {}, {}};
+    if (g.Kolichestvo_zapisey < 2)
+        return {StartAction::Refuse, QString::fromUtf8(kFewerThanTwoRecords), {}};
+    if (g.Rezhim_zabytye && !QFileInfo::exists(g.puti.statForget))
+        return {StartAction::Refuse, QString::fromUtf8(kForgottenNotFormed), {}};
+    return {StartAction::Open, {}, {}};
+}
+
+const char* RecognitionExercise::procedureName() const {
+    return texts(kind_).procedure;
+}
+
+int32_t RecognitionExercise::size() const {
+    return kind_ == RecognitionKind::English
+               ? int32_t(g_.exerciseTables.Dinamicheskiy_massiv_angliyskikh_slov.size())
+               : int32_t(g_.exerciseTables.Dinamicheskiy_massiv_russkikh_slov.size());
+}
+
+bool RecognitionExercise::open(int32_t i) const {
+    if (kind_ == RecognitionKind::English)
+        return isOpen(g_.exerciseTables.Dinamicheskiy_massiv_angliyskikh_slov[size_t(i)],
+                      &EngE::Uzhe_bylo_predyavleno_dlya_opoznaniya, g_.Rezhim_zabytye);
+    return isOpen(g_.exerciseTables.Dinamicheskiy_massiv_russkikh_slov[size_t(i)],
+                  &RusE::Uzhe_bylo_predyavleno_dlya_opoznaniya, g_.Rezhim_zabytye);
+}
+
+void RecognitionExercise::setDone(int32_t i) {
+    if (i < 0 || i >= size())
+        return;
+    if (kind_ == RecognitionKind::English)
+        g_.exerciseTables.Dinamicheskiy_massiv_angliyskikh_slov[size_t(i)]
+            .Uzhe_bylo_predyavleno_dlya_opoznaniya = true;
+    else
+        g_.exerciseTables.Dinamicheskiy_massiv_russkikh_slov[size_t(i)]
+            .Uzhe_bylo_predyavleno_dlya_opoznaniya = true;
+}
+
+void RecognitionExercise::build() {
+    if (kind_ == RecognitionKind::English)
+        buildEnglishTable(g_);
+    else
+        buildRussianTable(g_);
+}
+
+int32_t RecognitionExercise::remaining() const {
+    int32_t n = 0;
+    for (int32_t i = 0; i < size(); ++i)
+        n += open(i) ? 1 : 0;
+    return n;
+}
+
+StartDecision RecognitionExercise::start() {
+    return reportFailuresAs(procedureName(), [&] {
+        const bool flagged = kind_ == RecognitionKind::English ? g_.Obnovit_angliyskie_slova
+                                                               : g_.Obnovit_russkie_slova;
+        if (flagged)
+            build();
+        const bool forgotten =
+            kind_ == RecognitionKind::English
+                ? anyForgotten(g_.exerciseTables.Dinamicheskiy_massiv_angliyskikh_slov)
+                : anyForgotten(g_.exerciseTables.Dinamicheskiy_massiv_russkikh_slov);
+        const Texts& t = texts(kind_);
+        return decideStart(g_.Rezhim_zabytye, remaining(), forgotten, QString::fromUtf8(t.pane),
+                           QString::fromUtf8(t.question));
+    });
+}
+
+StartDecision RecognitionExercise::beginAnew() {
+    Obnulenie_statistiki(g_, kind_ == RecognitionKind::English ? History::Eng : History::Rus);
+    return reportFailuresAs(procedureName(), [&] {
+        build();
+        const Texts& t = texts(kind_);
+        return decideAfterBeginAnew(remaining(), QString::fromUtf8(t.pane),
+                                    QString::fromUtf8(t.nothingLeft));
+    });
+}
+
+bool RecognitionExercise::onShow() {
+    attemptLimit_ = int64_t(14) * g_.Razmer_diapazona;
+    return present();
+}
+
+bool RecognitionExercise::present() {
+    if (remaining() == 0)
+        return false;
+    reseed(g_.random);
+    const int32_t i =
+        drawIndex(g_.random, size(), attemptLimit_, [&](int32_t k) { return open(k); });
+    if (i < 0)
+        return false;
+    current_ = i;
+    return true;
+}
+
+QString RecognitionExercise::windowRemainderText() const {
+    return QStringLiteral("Остаток нерассортированных слов = ") + QString::number(remaining());
+}
+
+QString RecognitionExercise::paneText() const {
+    return QString::fromUtf8(texts(kind_).pane) + QString::number(remaining());
+}
+
+int32_t RecognitionExercise::currentRecordNumber() const {
+    return g_.Nachalo_diapazona + current_;
+}
+
+QString RecognitionExercise::shownWord() const {
+    if (current_ >= size())
+        return {};
+    if (kind_ == RecognitionKind::English)
+        return g_.exerciseTables.Dinamicheskiy_massiv_angliyskikh_slov[size_t(current_)]
+            .Angliyskoe_slovo;
+    return g_.exerciseTables.Dinamicheskiy_massiv_russkikh_slov[size_t(current_)].Perevod;
+}
+
+QString RecognitionExercise::hintText() const {
+    if (current_ >= size())
+        return {};
+    if (kind_ == RecognitionKind::English)
+        return g_.exerciseTables.Dinamicheskiy_massiv_angliyskikh_slov[size_t(current_)].Perevod;
+    return g_.exerciseTables.Dinamicheskiy_massiv_russkikh_slov[size_t(current_)].Angliyskoe_slovo;
+}
+
+QString RecognitionExercise::caption() const {
+    if (kind_ == RecognitionKind::Russian)
+        return QStringLiteral("Вспомнить перевод");
+    const QString t =
+        current_ < size()
+            ? g_.exerciseTables.Dinamicheskiy_massiv_angliyskikh_slov[size_t(current_)]
+                  .Transkriptsiya
+            : QString();
+    return QStringLiteral("[") + t + QStringLiteral("]");
+}
+
+QString RecognitionExercise::wordLabelHint() const {
+    return kFiveBlanks + hintText() + kFiveBlanks;
+}
+
+bool RecognitionExercise::forgetEnabled() const {
+    return !g_.Rezhim_zabytye;
+}
+
+QString RecognitionExercise::excludeTickRefusal() const {
+    return g_.Kolichestvo_razreshennykh_k_pokazu < 2 ? QString::fromUtf8(kCannotExcludeAll)
+                                                     : QString();
+}
+
+RememberOutcome RecognitionExercise::remember(bool excludeTicked) {
+    RememberOutcome out;
+    setDone(current_);
+    if (excludeTicked) {
+        const int32_t number = currentRecordNumber();
+        if (isRecordForgotten(g_, number)) {
+            out.exclusionRefusal = QString::fromUtf8(kCannotExcludeForgotten);
+        } else {
+            g_.Nomer_tekushchey_zapisi = number;
+            Isklyuchit_slovo_iz_pokaza(g_);
+            out.excluded = true;
+        }
+    }
+    if (remaining() > 0 && present())
+        return out;
+    out.passFinished = true;
+    const Texts& t = texts(kind_);
+    out.finishedText = QString::fromUtf8(g_.Vse_slova_slovarya ? t.finishedWhole : t.finishedRange);
+    return out;
+}
+
+ForgotOutcome RecognitionExercise::forgot() {
+    setDone(current_);
+    ForgotOutcome out;
+    out.recordNumber = currentRecordNumber();
+    out.englishWord = kind_ == RecognitionKind::English ? shownWord() : hintText();
+    out.forgottenPaneText = markForgottenFromExercise(g_, out.recordNumber);
+    return out;
+}
+
+void RecognitionExercise::save() {
+    if (kind_ == RecognitionKind::English)
+        Sokhranenie_statistiki_angliyskikh_slov(g_);
+    else
+        Sokhranenie_statistiki_russkikh_slov(g_);
+}
+
+} // namespace telvo

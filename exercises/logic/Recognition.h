@@ -1,0 +1,100 @@
+#pragma once
+
+#include "app/core/Globals.h"
+#include "exercises/logic/Common.h"
+
+#include <QString>
+#include <cstdint>
+
+namespace telvo {
+
+// English word recognition (the English word is shown, the translation is the hint) and its
+// mirror, Russian word recognition. One object per exercise window, kept for the window's
+// life: the current element carries over from one opening to the next.
+//
+// Window flow:
+//   preCheck (main-window command) -> start() -> [AskBeginAnew: "Да" -> beginAnew()]
+//   -> show the window -> onShow() -> "Помню, дальше": remember(); "Забыл (F5)": forgot()
+//   -> on close by any path: save().
+enum class RecognitionKind { English, Russian };
+
+struct RememberOutcome {
+    // Shown first in the "Сообщение об ошибке" window when the box asked to exclude a
+    // forgotten record; empty otherwise.
+    QString exclusionRefusal;
+    // The record was excluded: the main window refills its table and status bar.
+    bool excluded = false;
+    // Nothing remains: show `finishedText` in the "Сообщение" window and close. Otherwise the
+    // next record is already presented.
+    bool passFinished = false;
+    QString finishedText;
+};
+
+struct ForgotOutcome {
+    QString forgottenPaneText; // for the main window's forgotten-count pane
+    QString englishWord;       // the main window refills its table and moves to this word
+    int32_t recordNumber = 0;
+};
+
+class RecognitionExercise {
+public:
+    RecognitionExercise(Globalnye_peremennye_slovarya& g, RecognitionKind kind);
+
+    // The clock reseed before every choice; tests install a fixed seed.
+    Reseed reseed = reseedFromClock;
+
+    // The main-window command's checks before starting: Open or Refuse (or Ignore while the
+    // groups window is open, Russian only).
+    static StartDecision preCheck(const Globalnye_peremennye_slovarya& g, RecognitionKind kind);
+
+    // Builds the table when flagged and decides how the exercise starts. Reports failures
+    // under the starting procedure's name.
+    StartDecision start();
+    // The user agreed to begin anew: the history is reset and the table rebuilt.
+    StartDecision beginAnew();
+
+    // The window is shown: the attempt limit is set and a record presented. False when nothing
+    // remains (the window closes).
+    bool onShow();
+    // Presents a random open record (reseeding the generator from the clock first). False when
+    // nothing remains.
+    bool present();
+
+    int32_t remaining() const;
+    QString windowRemainderText() const; // "Остаток нерассортированных слов = N"
+    QString paneText() const; // "  Остаток английских = N" / "  Остаток русских = N"
+
+    int32_t currentIndex() const { return current_; }
+    int32_t currentRecordNumber() const;
+    QString shownWord() const;     // the word label
+    QString caption() const;       // the window caption
+    QString wordLabelHint() const; // the word label's hover hint
+    QString hintText() const;      // the hint window's text (F1, click on the word)
+
+    // "Забыл (F5)" and the check box are enabled outside the forgotten view.
+    bool forgetEnabled() const;
+    // Ticking "Следующий раз не показывать": empty when allowed, else the refusal text (the
+    // box is then cleared).
+    QString excludeTickRefusal() const;
+
+    // "Помню, дальше", with the state of the check box.
+    RememberOutcome remember(bool excludeTicked);
+    // "Забыл (F5)": the record becomes forgotten; the window closes afterwards.
+    ForgotOutcome forgot();
+    // On close: the done column becomes the history.
+    void save();
+
+private:
+    int32_t size() const;
+    bool open(int32_t i) const;
+    void setDone(int32_t i);
+    void build();
+    const char* procedureName() const;
+
+    Globalnye_peremennye_slovarya& g_;
+    RecognitionKind kind_;
+    int32_t current_ = 0;
+    int64_t attemptLimit_ = 0;
+};
+
+} // namespace telvo

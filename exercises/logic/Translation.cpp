@@ -1,0 +1,304 @@
+#include "exercises/logic/Translation.h"
+
+#include "app/core/Failure.h"
+#include "exercises/Histories.h"
+#include "exercises/logic/HistorySaves.h"
+#include "exercises/logic/Tables.h"
+
+namespace telvo {
+
+namespace {
+
+struct Texts {
+    const char* procedure;
+    const char* pane;
+    const char* question;
+    const char* nothingLeft;
+    const char* finishedWhole;
+    const char* finishedRange;
+    const char* noQuestion;
+    const char* drawsExhausted;
+};
+
+const Texts kFromRussian{
+    "Предъявление_случайных_переводов_с_русскго",
+    "  С русского = ",
+    "Все русские переводы (переводы с русского) уже просмотрены. Вы хотите начать упражнение "
+    "заново?",
+    "Нет для перевода ни одного русского слова.",
+    "Все, имеющиеся русские переводы (переводы с русского), просмотрены!",
+    "Все, имеющиеся русские переводы (переводы с русского), включенные в диапазон для "
+    "упражнений, просмотрены!",
+    "Не найден новый русский перевод для предъявления...",
+    "Количество попыток найти английское слово превышено ...",
+};
+
+const Texts kFromEnglish{
+    "Предъявление_случайных_переводов_с_английского",
+    "  С английского = ",
+    "Все имеющиеся английские слова (переводы с английского) уже просмотрены. Вы хотите начать "
+    "упражнение заново?",
+    "Нет для перевода ни одного английского слова.",
+    "Все, имеющиеся английские слова (переводы с английского), просмотрены!",
+    "Все, имеющиеся английские солова (переводы с английского), включенные в диапазон для "
+    "упражнений, просмотрены!",
+    "Не найдено новое английское слово для предъявления ...",
+    "Количество попыток найти русское слово превышено ...",
+};
+
+const Texts& texts(TranslationKind kind) {
+    return kind == TranslationKind::FromRussian ? kFromRussian : kFromEnglish;
+}
+
+using RusE = tip_Zapis_dinamicheskogo_massiva_perevodov_s_russkogo;
+using EngE = tip_Zapis_dinamicheskogo_massiva_perevodov_s_angliyskogo;
+
+// A draw of a row other than `r`. The generator runs through every value, so the loop ends;
+// the bound only keeps a damaged generator from hanging the window.
+int32_t drawOtherRow(RandomGenerator& random, int32_t r, int32_t rows) {
+    for (int attempt = 0; attempt < 100000; ++attempt) {
+        const int32_t s = random.draw(rows);
+        if (s != r)
+            return s;
+    }
+    return (r + 1) % rows;
+}
+
+} // namespace
+
+TranslationExercise::TranslationExercise(Globalnye_peremennye_slovarya& g, TranslationKind kind)
+    : g_(g), kind_(kind) {}
+
+StartDecision TranslationExercise::preCheck(const Globalnye_peremennye_slovarya& g,
+                                            TranslationKind) {
+    if (g.Kolichestvo_zapisey <= 0)
+        return {StartAction::Refuse, QString::fromUtf8(kNoRecords), {}};
+    if (g.Kolichestvo_razreshennykh_k_pokazu <= 10)
+        return {StartAction::Refuse,
+                QStringLiteral("Количество записей в словаре, разрешенных к показу, для этого "
+                               "упражнения, должно быть больше ") +
+                    QStringLiteral("10") + QStringLiteral("-ти."),
+                {}};
+    return {StartAction::Open, {}, {}};
+}
+
+int32_t TranslationExercise::size() const {
+    return kind_ == TranslationKind::FromRussian
+               ? int32_t(g_.exerciseTables.Dinamicheskiy_massiv_perevodov_s_russkogo.size())
+               : int32_t(g_.exerciseTables.Dinamicheskiy_massiv_perevodov_s_angliyskogo.size());
+}
+
+bool TranslationExercise::open(int32_t i) const {
+    if (kind_ == TranslationKind::FromRussian)
+        return isOpen(g_.exerciseTables.Dinamicheskiy_massiv_perevodov_s_russkogo[size_t(i)],
+                      &RusE::Uzhe_bylo_predyavleno_dlya_opoznaniya, g_.Rezhim_zabytye);
+    return isOpen(g_.exerciseTables.Dinamicheskiy_massiv_perevodov_s_angliyskogo[size_t(i)],
+                  &EngE::Uzhe_bylo_predyavleno_dlya_opoznaniya, g_.Rezhim_zabytye);
+}
+
+void TranslationExercise::setDone(int32_t i) {
+    if (i < 0 || i >= size())
+        return;
+    if (kind_ == TranslationKind::FromRussian)
+        g_.exerciseTables.Dinamicheskiy_massiv_perevodov_s_russkogo[size_t(i)]
+            .Uzhe_bylo_predyavleno_dlya_opoznaniya = true;
+    else
+        g_.exerciseTables.Dinamicheskiy_massiv_perevodov_s_angliyskogo[size_t(i)]
+            .Uzhe_bylo_predyavleno_dlya_opoznaniya = true;
+}
+
+void TranslationExercise::build() {
+    if (kind_ == TranslationKind::FromRussian)
+        buildTranslationFromRussianTables(g_);
+    else
+        buildTranslationFromEnglishTables(g_);
+}
+
+int32_t TranslationExercise::remaining() const {
+    int32_t n = 0;
+    for (int32_t i = 0; i < size(); ++i)
+        n += open(i) ? 1 : 0;
+    return n;
+}
+
+StartDecision TranslationExercise::start() {
+    return reportFailuresAs(texts(kind_).procedure, [&] {
+        const bool flagged = kind_ == TranslationKind::FromRussian
+                                 ? g_.Obnovit_perevody_s_russkogo
+                                 : g_.Obnovit_perevody_s_angliyskogo;
+        if (flagged)
+            build();
+        const bool forgotten =
+            kind_ == TranslationKind::FromRussian
+                ? anyForgotten(g_.exerciseTables.Dinamicheskiy_massiv_perevodov_s_russkogo)
+                : anyForgotten(g_.exerciseTables.Dinamicheskiy_massiv_perevodov_s_angliyskogo);
+        const Texts& t = texts(kind_);
+        return decideStart(g_.Rezhim_zabytye, remaining(), forgotten, QString::fromUtf8(t.pane),
+                           QString::fromUtf8(t.question));
+    });
+}
+
+StartDecision TranslationExercise::beginAnew() {
+    Obnulenie_statistiki(g_,
+                         kind_ == TranslationKind::FromRussian ? History::PerRus : History::PerEng);
+    return reportFailuresAs(texts(kind_).procedure, [&] {
+        build();
+        const Texts& t = texts(kind_);
+        return decideAfterBeginAnew(remaining(), QString::fromUtf8(t.pane),
+                                    QString::fromUtf8(t.nothingLeft));
+    });
+}
+
+PresentOutcome TranslationExercise::onShow() {
+    const int64_t records =
+        kind_ == TranslationKind::FromRussian
+            ? int64_t(
+                  g_.exerciseTables.Dinamicheskiy_massiv_dlya_vybora_perevodov_s_russkogo.size())
+            : int64_t(g_.exerciseTables.Dinamicheskiy_massiv_dlya_vybora_perevodov_s_angliyskogo
+                          .size());
+    attemptLimit_ = 140 * records;
+    return present();
+}
+
+PresentOutcome TranslationExercise::finished() const {
+    const Texts& t = texts(kind_);
+    return {PresentResult::PassFinished,
+            QString::fromUtf8(g_.Vse_slova_slovarya ? t.finishedWhole : t.finishedRange),
+            {}};
+}
+
+PresentOutcome TranslationExercise::present() {
+    if (remaining() == 0)
+        return finished();
+    if (kind_ == TranslationKind::FromRussian) {
+        for (auto& c : g_.exerciseTables.Dinamicheskiy_massiv_dlya_vybora_perevodov_s_russkogo)
+            c.Uzhe_bylo_pomeshcheno_v_tablitsu_dlya_vybora = false;
+    } else {
+        for (auto& c : g_.exerciseTables.Dinamicheskiy_massiv_dlya_vybora_perevodov_s_angliyskogo)
+            c.Uzhe_bylo_pomeshcheno_v_tablitsu_dlya_vybora = false;
+    }
+    const int32_t i =
+        drawIndex(g_.random, size(), attemptLimit_, [&](int32_t k) { return open(k); });
+    if (i < 0)
+        return {PresentResult::NoQuestion, QString::fromUtf8(texts(kind_).noQuestion), {}};
+    current_ = i;
+    PresentOutcome out;
+    if (!fillList()) {
+        out.result = PresentResult::ListIncomplete;
+        out.text = QString::fromUtf8(texts(kind_).drawsExhausted);
+    }
+    if (kind_ == TranslationKind::FromEnglish)
+        out.clipboardText = question();
+    return out;
+}
+
+QString TranslationExercise::answerText() const {
+    if (current_ < 0 || current_ >= size())
+        return {};
+    if (kind_ == TranslationKind::FromRussian)
+        return g_.exerciseTables.Dinamicheskiy_massiv_perevodov_s_russkogo[size_t(current_)]
+            .Angliyskoe_slovo;
+    return g_.exerciseTables.Dinamicheskiy_massiv_perevodov_s_angliyskogo[size_t(current_)]
+        .Russkiy_perevod;
+}
+
+QString TranslationExercise::question() const {
+    if (current_ < 0 || current_ >= size())
+        return {};
+    if (kind_ == TranslationKind::FromRussian)
+        return g_.exerciseTables.Dinamicheskiy_massiv_perevodov_s_russkogo[size_t(current_)]
+            .Russkiy_perevod;
+    return g_.exerciseTables.Dinamicheskiy_massiv_perevodov_s_angliyskogo[size_t(current_)]
+        .Angliyskoe_slovo;
+}
+
+bool TranslationExercise::fillList() {
+    listFilled_ = false;
+    cells_.fill(QString());
+    const QString answer = answerText();
+    answerRow_ = g_.random.draw(kRows);
+    cells_[size_t(answerRow_)] = answer;
+    selectedRow_ = drawOtherRow(g_.random, answerRow_, kRows);
+
+    // The choice table's text and placed mark of record k + 1.
+    auto& rus = g_.exerciseTables.Dinamicheskiy_massiv_dlya_vybora_perevodov_s_russkogo;
+    auto& eng = g_.exerciseTables.Dinamicheskiy_massiv_dlya_vybora_perevodov_s_angliyskogo;
+    const bool fromRussian = kind_ == TranslationKind::FromRussian;
+    const int32_t records = fromRussian ? int32_t(rus.size()) : int32_t(eng.size());
+    auto text = [&](int32_t k) -> const QString& {
+        return fromRussian ? rus[size_t(k)].Angliyskoe_slovo : eng[size_t(k)].Russkiy_perevod;
+    };
+    auto placed = [&](int32_t k) -> bool& {
+        return fromRussian ? rus[size_t(k)].Uzhe_bylo_pomeshcheno_v_tablitsu_dlya_vybora
+                           : eng[size_t(k)].Uzhe_bylo_pomeshcheno_v_tablitsu_dlya_vybora;
+    };
+
+    for (int32_t row = 0; row < kRows; ++row) {
+        int32_t found = -1;
+        for (int64_t a = 0; a < attemptLimit_ && records > 0; ++a) {
+            const int32_t k = g_.random.draw(records);
+            if (text(k) != answer && !placed(k)) {
+                found = k;
+                break;
+            }
+        }
+        if (found < 0)
+            return false;
+        // The draw for the answer's own row is made and thrown away.
+        if (row == answerRow_)
+            continue;
+        cells_[size_t(row)] = text(found);
+        placed(found) = true;
+    }
+    listFilled_ = true;
+    return true;
+}
+
+QString TranslationExercise::windowRemainderText() const {
+    return QStringLiteral("Остаток непредъявленных переводов = ") + QString::number(remaining());
+}
+
+QString TranslationExercise::paneText() const {
+    return QString::fromUtf8(texts(kind_).pane) + QString::number(remaining());
+}
+
+bool TranslationExercise::forgetEnabled() const {
+    return !g_.Rezhim_zabytye;
+}
+
+PickOutcome TranslationExercise::pick(int32_t row) {
+    PickOutcome out;
+    if (!listFilled_ || row < 0 || row >= kRows)
+        return out;
+    const bool fromRussian = kind_ == TranslationKind::FromRussian;
+    if (row != answerRow_) {
+        out.result = PickResult::Wrong;
+        if (fromRussian)
+            out.clipboardText = cells_[size_t(row)];
+        return out;
+    }
+    out.result = PickResult::Right;
+    if (fromRussian)
+        out.clipboardText = cells_[size_t(row)];
+    setDone(current_);
+    out.next = present();
+    return out;
+}
+
+ForgotOutcome TranslationExercise::forgot() {
+    setDone(current_);
+    ForgotOutcome out;
+    out.recordNumber = currentRecordNumber();
+    out.englishWord = kind_ == TranslationKind::FromRussian ? answerText() : question();
+    out.forgottenPaneText = markForgottenFromExercise(g_, out.recordNumber);
+    return out;
+}
+
+void TranslationExercise::save() {
+    if (kind_ == TranslationKind::FromRussian)
+        Sokhranenie_statistiki_perevodov_s_russkogo(g_);
+    else
+        Sokhranenie_statistiki_perevodov_s_angliyskogo(g_);
+}
+
+} // namespace telvo
