@@ -1,0 +1,256 @@
+#include "store/Forgotten.h"
+
+#include "app/core/Failure.h"
+#include "store/Binary.h"
+#include "store/RecordFile.h"
+#include "store/Records.h"
+
+#include <algorithm>
+
+namespace telvo {
+
+namespace {
+
+using G = Globalnye_peremennye_slovarya;
+
+RecordFile dictionary(const G& g) {
+    return RecordFile(g.puti.vocabulary, DictRecord::kSize, g.puti.vocabularyNew);
+}
+
+RecordFile forgottenFile(const G& g) {
+    return RecordFile(g.puti.statForget, 1, g.puti.statForgetNew);
+}
+
+int32_t recordsIn(const QByteArray& all) {
+    return static_cast<int32_t>(all.size() / DictRecord::kSize);
+}
+
+bool excludedAt(const QByteArray& all, int32_t i) {
+    return getBool(all.constData() + qint64(i) * DictRecord::kSize + DictRecord::kExcludedOffset);
+}
+
+bool markedAt(const QByteArray& all, int32_t i) {
+    return getBool(all.constData() + qint64(i) * DictRecord::kSize + DictRecord::kMarkedOffset);
+}
+
+int32_t nonzero(const QByteArray& flags) {
+    return static_cast<int32_t>(
+        std::count_if(flags.begin(), flags.end(), [](char c) { return c != 0; }));
+}
+
+// The first `size` forgotten bytes, zeros past the end of a short file.
+QByteArray forgottenFlags(const G& g, int32_t size) {
+    QByteArray flags = forgottenFile(g).readUpTo(0, size);
+    if (flags.size() < size)
+        flags.append(QByteArray(size - flags.size(), '\0'));
+    return flags;
+}
+
+// Writes one byte in place; a file too short for it (damaged) is first extended with zeros.
+void writeByte(RecordFile& file, int32_t index, char value) {
+    const int32_t size = file.count();
+    if (index > size)
+        file.append(QByteArray(index - size, '\0'));
+    file.overwrite(index, QByteArray(1, value));
+}
+
+// Replaces the whole forgotten file with `flags`; deletes it when none is set. Returns the
+// number of forgotten records.
+int32_t rewriteForgotten(G& g, const QByteArray& flags) {
+    const int32_t count = nonzero(flags);
+    if (count == 0) {
+        Obnulenie_zabytykh_slov(g);
+        return 0;
+    }
+    forgottenFile(g).replace(flags);
+    g.Kolichestvo_zabytykh_slov = count;
+    return count;
+}
+
+} // namespace
+
+QString Pervonachalnoe_kolichestvo_zabytykh_slov(G& g) {
+    return reportFailuresAs("Первоначальное_количество_забытых_слов", [&] {
+        const RecordFile file = forgottenFile(g);
+        if (!file.exists())
+            return QString();
+        g.Kolichestvo_zabytykh_slov =
+            nonzero(file.readUpTo(0, std::max<int32_t>(g.Kolichestvo_zapisey, 0)));
+        if (g.Kolichestvo_zabytykh_slov == 0)
+            return QString();
+        return QStringLiteral("  Забытых слов = %1").arg(g.Kolichestvo_zabytykh_slov);
+    });
+}
+
+void Proverka_nalichiya_fayla_zabytykh_slov(G& g) {
+    reportFailuresAs("Проверка_наличия_файла_забытых_слов", [&] {
+        const RecordFile file = forgottenFile(g);
+        if (!file.exists())
+            file.create(QByteArray(dictionary(g).count(), '\0'));
+    });
+}
+
+void Obnulenie_zabytykh_slov(G& g) {
+    reportFailuresAs("Обнуление_забытых_слов", [&] {
+        forgottenFile(g).erase();
+        g.Kolichestvo_zabytykh_slov = 0;
+    });
+}
+
+ForgottenToggle Izmenit_optsiyu_slova_zabytoe_ili_vspomnennoe(G& g, int32_t number) {
+    return reportFailuresAs("Изменить_опцию_слова_забытое_или_вспомненное", [&] {
+        const RecordFile dict = dictionary(g);
+        const QByteArray record = dict.read(number - 1);
+        if (excludedAt(record, 0))
+            return ForgottenToggle::RefusedExcluded;
+        const int32_t records = dict.count();
+        RecordFile forget = forgottenFile(g);
+        const bool forgotten = forget.exists() && nonzero(forget.readUpTo(number - 1, 1)) > 0;
+        ForgottenToggle result;
+        if (forgotten) {
+            forget.overwrite(number - 1, QByteArray(1, '\0'));
+            // The pair exercise starts this word again; a history too short to hold the
+            // record's byte has it as not done already.
+            RecordFile pair(g.puti.statPair, 1, g.puti.statPairNew);
+            const int32_t at = number - g.Nachalo_diapazona;
+            if (pair.exists() && number >= g.Nachalo_diapazona && number <= g.Konets_diapazona &&
+                at < pair.count())
+                pair.overwrite(at, QByteArray(1, '\0'));
+            result = ForgottenToggle::Unmarked;
+        } else {
+            Proverka_nalichiya_fayla_zabytykh_slov(g);
+            writeByte(forget, number - 1, 1);
+            result = ForgottenToggle::Marked;
+        }
+        g.Kolichestvo_zabytykh_slov = nonzero(forget.readUpTo(0, records));
+        if (g.Kolichestvo_zabytykh_slov == 0)
+            Obnulenie_zabytykh_slov(g);
+        Sostoyanie_dinamicheskikh_massivov(g);
+        return result;
+    });
+}
+
+void Izmenit_otmetku_slova(G& g) {
+    reportFailuresAs("Изменить_отметку_слова", [&] {
+        RecordFile dict = dictionary(g);
+        QByteArray record = dict.read(g.Nomer_tekushchey_zapisi - 1);
+        char* mark = record.data() + DictRecord::kMarkedOffset;
+        putBool(mark, !getBool(mark));
+        dict.overwrite(g.Nomer_tekushchey_zapisi - 1, record);
+    });
+}
+
+int32_t Opredelit_kolichestvo_otmechennykh_slov(G& g) {
+    return reportFailuresAs("Определить_количество_отмеченных_слов", [&] {
+        const QByteArray all = dictionary(g).readAll();
+        int32_t count = 0;
+        for (int32_t i = 0; i < recordsIn(all); ++i)
+            count += markedAt(all, i) ? 1 : 0;
+        return count;
+    });
+}
+
+void Snyat_vse_otmetki(G& g) {
+    reportFailuresAs("Снять_все_отметки", [&] {
+        RecordFile dict = dictionary(g);
+        QByteArray all = dict.readAll();
+        bool changed = false;
+        for (int32_t i = 0; i < recordsIn(all); ++i) {
+            char* mark = all.data() + qint64(i) * DictRecord::kSize + DictRecord::kMarkedOffset;
+            changed = changed || *mark != 0;
+            *mark = 0;
+        }
+        if (changed)
+            dict.overwrite(0, all);
+    });
+}
+
+int32_t Svyazat_zabytye_s_otmechennymi(G& g) {
+    return reportFailuresAs("Связать_забытые_с_отмеченными", [&] {
+        const QByteArray all = dictionary(g).readAll();
+        QByteArray flags(recordsIn(all), '\0');
+        for (int32_t i = 0; i < recordsIn(all); ++i)
+            flags[i] = markedAt(all, i) && !excludedAt(all, i) ? 1 : 0;
+        return rewriteForgotten(g, flags);
+    });
+}
+
+int32_t Otmetit_slova_zabytymi_po_nomeram(G& g, int32_t first, int32_t last) {
+    return reportFailuresAs("Отметить_слова_забытыми_по_номерам", [&] {
+        const QByteArray all = dictionary(g).readAll();
+        QByteArray flags(recordsIn(all), '\0');
+        for (int32_t i = 0; i < recordsIn(all); ++i)
+            flags[i] = first <= i + 1 && i + 1 <= last && !excludedAt(all, i) ? 1 : 0;
+        // A range of excluded records only leaves an all-zero file, as a cleared range would.
+        const int32_t count = nonzero(flags);
+        forgottenFile(g).replace(flags);
+        g.Kolichestvo_zabytykh_slov = count;
+        return count;
+    });
+}
+
+int32_t markForgottenByDate(G& g, QDate date, bool removeOld) {
+    const QByteArray all = dictionary(g).readAll();
+    const int32_t records = recordsIn(all);
+    const double day = toDelphiDate(date);
+    std::vector<bool> matches(records, false);
+    int32_t count = 0;
+    for (int32_t i = 0; i < records; ++i) {
+        const char* p = all.constData() + qint64(i) * DictRecord::kSize;
+        matches[i] = getF64(p + DictRecord::kDateOffset) == day && !excludedAt(all, i);
+        count += matches[i] ? 1 : 0;
+    }
+    // A date without words leaves everything as it was, unless old marks are to go.
+    if (count == 0 && (!removeOld || !forgottenFile(g).exists()))
+        return 0;
+    Proverka_nalichiya_fayla_zabytykh_slov(g);
+    QByteArray flags = forgottenFlags(g, records);
+    for (int32_t i = 0; i < records; ++i) {
+        if (matches[i])
+            flags[i] = 1;
+        else if (removeOld)
+            flags[i] = 0;
+    }
+    RecordFile forget = forgottenFile(g);
+    forget.overwrite(0, flags);
+    g.Kolichestvo_zabytykh_slov = nonzero(flags);
+    return count;
+}
+
+QString dateMarkingMessage(int32_t count) {
+    if (count > 0)
+        return QStringLiteral("Количество слов отмеченных по дате = %1.").arg(count);
+    return QStringLiteral("В выбранную дату слова в словарь не заносились.");
+}
+
+NumberRangeCheck checkNumberRange(const QString& startText, const QString& endText,
+                                  int32_t recordCount) {
+    NumberRangeCheck c;
+    if (startText.isEmpty()) {
+        c.error = QStringLiteral("Не заполнено поле ввода «Начальный номер:»");
+        return c;
+    }
+    if (endText.isEmpty()) {
+        c.error = QStringLiteral("Не заполнено поле ввода «Конечный номер:»");
+        c.focusStart = false;
+        return c;
+    }
+    // The fields take digits only; text that is no number counts as 0.
+    c.first = startText.toInt();
+    c.last = endText.toInt();
+    if (c.first > c.last) {
+        c.error = QStringLiteral(
+            "Значение начального номера не может быть больше значения конечного номера.");
+    } else if (c.first < 1) {
+        c.error = QStringLiteral("Значение начального номера не может быть меньше единицы.");
+    } else if (c.last > recordCount) {
+        c.error = QStringLiteral(
+            "Значение конечного номера не может быть больше количества записей в словаре.");
+        c.focusStart = false;
+    } else {
+        c.ok = true;
+    }
+    return c;
+}
+
+} // namespace telvo
