@@ -40,8 +40,8 @@ protected:
         return out;
     }
 
-    // Writes the dictionary, sets the counters as the main window would and makes the range
-    // the whole dictionary.
+    // Writes the dictionary, sets the counters and rebuild flags as the main window would and
+    // makes the range the whole dictionary.
     void writeDictionary(const std::vector<Word>& list) {
         QByteArray all;
         int32_t allowed = 0;
@@ -59,6 +59,8 @@ protected:
         g.Kolichestvo_zapisey = int32_t(list.size());
         g.Kolichestvo_razreshennykh_k_pokazu = allowed;
         setRange(1, int32_t(list.size()), true);
+        // As after every change of the dictionary.
+        Sostoyanie_dinamicheskikh_massivov(g);
     }
 
     void setRange(int32_t start, int32_t end, bool whole = false) {
