@@ -3,19 +3,145 @@
 #include "app/core/Globals.h"
 
 #include <QMainWindow>
+#include <QPointer>
+#include <array>
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+class QToolBar;
 
 namespace telvo {
 
+class ClickableLabel;
+class RecordTableDelegate;
+class RecordTableModel;
+class RecordTableView;
+
 // The program's main window: toolbar, menu, word label, record table, search fields and the
-// status bar with its counters and stopwatch.
+// status bar with its counters and stopwatch. Rows in its methods are the table's 1-based data
+// rows (row 1 shows the newest record); the Qt model row is row - 1.
 class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
     explicit TMainForm(Globalnye_peremennye_slovarya& g, QWidget* parent = nullptr);
     ~TMainForm() override;
 
+    // Methods other windows call.
+    void Vyvod_soderzhaniya_vsey_tablitsy();
+    void Otobrazit_soderzhimoe_paneli_sostoyaniya();
+    void Otobrazit_zagolovok_programmy();
+    void Otobrazit_angliyskoe_slovo_v_verkhney_paneli(int row);
+    void Uvelichit_znachenie_povtoreniy();
+    void Sokhranit_parametry_vneshnego_vida();
+    void Prochitat_parametry_vneshnego_vida();
+
+    // The show handler's data steps; runs when the window is first shown.
+    void FormShow();
+
+    // Commands.
+    void Deystvie_dobavit_slovoExecute();
+    void Deystvie_vstavit_slovoExecute();
+    void Deystvie_izmenit_zapisExecute();
+    void Deystvie_udalit_zapisExecute();
+    void Deystvie_primenit_otmenit_filtrExecute();
+    void Pryignut_na_samyy_verkh();
+    void Pryignut_na_samyy_niz();
+
+    // Selects `row` in column 2, redraws it and shows it in the word label (the common ending
+    // of a search or jump); `topRow` > 0 also makes that row the top visible row.
+    void selectRow(int row, int topRow = 0);
+    // Selects the row of the first record whose English text equals `word` (letter case
+    // ignored) and focuses the table; otherwise says that the word was not found.
+    void selectEnglishWord(const QString& word);
+
+    int selectedRow() const;
+    int lastShownRow() const { return lastShownRow_; }
+    RecordTableModel& model() { return *model_; }
+    RecordTableView& table() { return *table_; }
+    const RecordTableDelegate& delegate() const { return *delegate_; }
+
+    // One stopwatch second (the timer's tick), and its pane text.
+    void stopwatchTick();
+    QString stopwatchText() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void buildActions();
+    void buildMenu();
+    void buildToolBar();
+    QWidget* buildUpperPanel();
+    QWidget* buildTable();
+    QWidget* buildLowerPanel();
+    void buildStatusBar();
+
+    QAction* action(const char* name) const;
+    QAction* actionForKey(const QKeyEvent* key) const;
+
+    void selectColumn2();
+    void focusTable();
+    void clearRepetitions();
+    void showSelectedRowAfterMove();
+
+    // Timers and small controls.
+    void onLayoutTimer();
+    void onTranslationClicked();
+    void onFilterClicked();
+    void onRepetitionsClicked();
+    void onStopwatchClicked();
+    void onStopwatchDoubleClicked();
+
+    // Record table input.
+    bool tableKeyDown(QKeyEvent* event);
+    void tableKeyUp(QKeyEvent* event);
+    void tableMouseDown();
+    void tableClick();
+    void tableWheel(int steps);
+
+    // After-dialog steps.
+    void afterAdd();
+    void afterInsert(int rememberedRow, bool after);
+    void afterEdit(int row);
+    void afterDelete(int rememberedRow);
+
     Globalnye_peremennye_slovarya& g_;
+
+    RecordTableModel* model_ = nullptr;
+    RecordTableView* table_ = nullptr;
+    RecordTableDelegate* delegate_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    QLabel* wordLabel_ = nullptr;
+    QPushButton* repetitionsButton_ = nullptr;
+    QCheckBox* translationBox_ = nullptr;
+    QCheckBox* filterBox_ = nullptr;
+    QLineEdit* englishSearch_ = nullptr;
+    QLineEdit* translationSearch_ = nullptr;
+    QPushButton* englishSearchButton_ = nullptr;
+    QPushButton* translationSearchButton_ = nullptr;
+    ClickableLabel* upPicture_ = nullptr;
+    ClickableLabel* helpPicture_ = nullptr;
+    QLabel* flagPicture_ = nullptr;
+    std::array<QLabel*, 8> panes_{};
+    ClickableLabel* stopwatchPane_ = nullptr;
+    QTimer* layoutTimer_ = nullptr;
+    QTimer* stopwatchTimer_ = nullptr;
+
+    bool shown_ = false;
+    bool rowChanged_ = false;
+    int lastShownRow_ = 0;
+    int rememberedRow_ = 1;
+    int rememberedTopRow_ = 1;
+    int hours_ = 0;
+    int minutes_ = 0;
+    int seconds_ = 0;
 };
 
 } // namespace telvo

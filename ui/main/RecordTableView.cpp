@@ -1,0 +1,73 @@
+#include "ui/main/RecordTableView.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+namespace telvo {
+
+RecordTableView::RecordTableView(QWidget* parent) : QTableView(parent) {}
+
+int RecordTableView::topRow() const {
+    const int row = rowAt(0);
+    return row < 0 ? 1 : row + 1;
+}
+
+void RecordTableView::setTopRow(int row) {
+    // The scroll bar counts whole rows (ScrollPerItem), so its value is the top row's index;
+    // it clamps rows that cannot be the top row to the last possible one.
+    executeDelayedItemsLayout();
+    verticalScrollBar()->setValue(std::max(0, row - 1));
+}
+
+int RecordTableView::visibleRows() const {
+    const int height = verticalHeader()->defaultSectionSize();
+    return height > 0 ? std::max(1, viewport()->height() / height) : 1;
+}
+
+void RecordTableView::keyPressEvent(QKeyEvent* event) {
+    if (onKeyDown && onKeyDown(event))
+        return;
+    QTableView::keyPressEvent(event);
+}
+
+void RecordTableView::keyReleaseEvent(QKeyEvent* event) {
+    QTableView::keyReleaseEvent(event);
+    if (!event->isAutoRepeat() && onKeyUp)
+        onKeyUp(event);
+}
+
+void RecordTableView::mousePressEvent(QMouseEvent* event) {
+    QTableView::mousePressEvent(event);
+    if (onMouseDown)
+        onMouseDown(event);
+}
+
+void RecordTableView::mouseReleaseEvent(QMouseEvent* event) {
+    QTableView::mouseReleaseEvent(event);
+    if (onClick && event->button() == Qt::LeftButton)
+        onClick(event);
+}
+
+void RecordTableView::mouseDoubleClickEvent(QMouseEvent* event) {
+    QTableView::mouseDoubleClickEvent(event);
+    if (onDoubleClick && event->button() == Qt::LeftButton)
+        onDoubleClick(event);
+}
+
+void RecordTableView::wheelEvent(QWheelEvent* event) {
+    // One notch (120) moves the selection by one row, as the grid did; it does not scroll by
+    // three rows.
+    wheelRemainder_ += event->angleDelta().y();
+    const int notches = wheelRemainder_ / 120;
+    wheelRemainder_ -= notches * 120;
+    event->accept();
+    if (notches != 0 && onWheel) {
+        for (int i = 0; i < std::abs(notches); ++i)
+            onWheel(notches > 0 ? -1 : 1);
+    }
+}
+
+} // namespace telvo

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QTableView>
+#include <functional>
+
+class QKeyEvent;
+class QMouseEvent;
+
+namespace telvo {
+
+// The record table. The main window reacts to keys and mouse buttons the way the grid of the
+// original program did: key-down handlers run before the table moves the selection, mouse-down
+// handlers after it. Typing letters does not jump to rows.
+class RecordTableView : public QTableView {
+    Q_OBJECT
+public:
+    explicit RecordTableView(QWidget* parent = nullptr);
+
+    // True when the key was handled and the table must not process it.
+    std::function<bool(QKeyEvent*)> onKeyDown;
+    std::function<void(QKeyEvent*)> onKeyUp;
+    // Called after the table has selected the row under the mouse.
+    std::function<void(QMouseEvent*)> onMouseDown;
+    std::function<void(QMouseEvent*)> onClick;
+    std::function<void(QMouseEvent*)> onDoubleClick;
+    // +1 for one notch down, -1 for one notch up.
+    std::function<void(int steps)> onWheel;
+
+    // 1-based data rows, like the grid's rows below its header.
+    int topRow() const;
+    void setTopRow(int row);
+    int visibleRows() const;
+
+    void keyboardSearch(const QString&) override {}
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    int wheelRemainder_ = 0;
+};
+
+} // namespace telvo
