@@ -130,6 +130,17 @@ ForgottenToggle Izmenit_optsiyu_slova_zabytoe_ili_vspomnennoe(G& g, int32_t numb
     });
 }
 
+RowPosition positionAfterLeavingForgottenView(int32_t selected, int32_t top, int32_t rowsLeft,
+                                              int32_t visibleRows) {
+    // The grid's row count includes its header row and never drops below one data row.
+    const int32_t gridRows = std::max<int32_t>(rowsLeft, 1) + 1;
+    if (selected == gridRows)
+        return {gridRows - 1, 0}; // it was the last row: the new last row
+    if (gridRows - visibleRows < selected && top > 1)
+        return {selected - 1, top - 1}; // near the end: everything moves up one row
+    return {std::min(selected, gridRows - 1), top};
+}
+
 void Izmenit_otmetku_slova(G& g) {
     reportFailuresAs("Изменить_отметку_слова", [&] {
         RecordFile dict = dictionary(g);

@@ -41,6 +41,18 @@ inline constexpr const char* kExcludedNotForgotten =
 ForgottenToggle Izmenit_optsiyu_slova_zabytoe_ili_vspomnennoe(Globalnye_peremennye_slovarya& g,
                                                               int32_t number);
 
+// Where the forgotten-only view puts its selection after the selected word stopped being
+// forgotten and left the view. Rows are data rows (1-based); `selected` and `top` are the
+// selected and top visible rows before the change, `rowsLeft` the forgotten rows after it (the
+// table then still shows one empty row when it is 0), `visibleRows` the data rows that fit in
+// the table. A `top` of 0 in the result leaves the scrolling to the table.
+struct RowPosition {
+    int32_t selected = 1;
+    int32_t top = 0;
+};
+RowPosition positionAfterLeavingForgottenView(int32_t selected, int32_t top, int32_t rowsLeft,
+                                              int32_t visibleRows);
+
 // Inverts the mark of record g.Nomer_tekushchey_zapisi (excluded records too).
 void Izmenit_otmetku_slova(Globalnye_peremennye_slovarya& g);
 

@@ -331,3 +331,36 @@ TEST_F(Forgotten, FailuresAreReportedUnderTheProceduresName) {
 }
 
 } // namespace
+
+namespace {
+
+struct PositionCase {
+    const char* name;
+    int32_t selected, top, rowsLeft, visibleRows;
+    int32_t newSelected, newTop;
+};
+
+void PrintTo(const PositionCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ForgottenViewPosition : public ::testing::TestWithParam<PositionCase> {};
+
+TEST_P(ForgottenViewPosition, KeepsTheNeighbourOfTheLeavingRowSelected) {
+    const PositionCase& c = GetParam();
+    const RowPosition p =
+        positionAfterLeavingForgottenView(c.selected, c.top, c.rowsLeft, c.visibleRows);
+    EXPECT_EQ(p.selected, c.newSelected);
+    EXPECT_EQ(p.top, c.newTop);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ForgottenViewPosition,
+                         ::testing::Values(PositionCase{"lastRowSelectsNewLast", 5, 1, 4, 20, 4, 0},
+                                           PositionCase{"middleOfShortList", 3, 1, 4, 20, 3, 1},
+                                           PositionCase{"nearTheEndScrolledDown", 45, 41, 49, 10,
+                                                        44, 40},
+                                           PositionCase{"farFromTheEnd", 15, 11, 49, 10, 15, 11},
+                                           PositionCase{"onlyForgottenWord", 1, 1, 0, 10, 1, 1}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
