@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 #include <QtTest>
 #include <functional>
 
@@ -239,6 +240,24 @@ private slots:
         const QPoint screenCentre = owner->screen()->availableGeometry().center();
         QVERIFY2((errorCentre - screenCentre).manhattanLength() <= 3,
                  qPrintable(QString("%1,%2").arg(errorCentre.x()).arg(errorCentre.y())));
+    }
+
+    void stacksAboveTheWindowInUse() {
+        // Shown from another window (an exercise, say), the message must not open behind it
+        // even though the main window owns it.
+        QWidget exercise;
+        exercise.setGeometry(100, 100, 300, 200);
+        exercise.show();
+        exercise.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&exercise));
+        QWindow* transient = nullptr;
+        whenShown<TForma_soobshenie>([&](TForma_soobshenie* w) {
+            transient = w->windowHandle()->transientParent();
+            w->close();
+        });
+        closeLeftover();
+        showMessage(*g, QStringLiteral("Упражнение закончено."));
+        QCOMPARE(transient, exercise.windowHandle());
     }
 
     void worksWithoutWindowRegistry() {
