@@ -31,16 +31,25 @@ void guardRange(Globalnye_peremennye_slovarya& g) {
     g.Razmer_diapazona = std::max<int32_t>(0, g.Konets_diapazona - g.Nachalo_diapazona + 1);
 }
 
-int32_t RangeData::recordsRead() const {
-    return static_cast<int32_t>(dictionary.size() / DictRecord::kSize);
-}
-
-const char* RangeData::record(int32_t k) const {
-    return dictionary.constData() + qsizetype(k) * DictRecord::kSize;
-}
-
-bool RangeData::excluded(int32_t k) const {
-    return record(k)[DictRecord::kExcludedOffset] != 0;
+int32_t forEachDictionaryRecord(const Globalnye_peremennye_slovarya& g, int32_t firstIndex,
+                                int32_t count,
+                                const std::function<void(int32_t, const char*)>& visit) {
+    // Blocks of a few hundred kilobytes: few reads, and one buffer the allocator reuses rather
+    // than a fresh allocation of the whole range.
+    constexpr int32_t kBlock = 4096;
+    const RecordFile dictionary(g.puti.vocabulary, DictRecord::kSize);
+    int32_t done = 0;
+    while (done < count) {
+        const int32_t want = std::min(kBlock, count - done);
+        const QByteArray block = dictionary.readUpTo(firstIndex + done, want);
+        const int32_t n = static_cast<int32_t>(block.size() / DictRecord::kSize);
+        for (int32_t i = 0; i < n; ++i)
+            visit(done + i, block.constData() + qsizetype(i) * DictRecord::kSize);
+        done += n;
+        if (n < want) // the dictionary ends inside the range
+            break;
+    }
+    return done;
 }
 
 namespace {
@@ -63,8 +72,6 @@ RangeData readRangeData(Globalnye_peremennye_slovarya& g, bool withHistory, Hist
     d.size = g.Razmer_diapazona;
     if (d.size <= 0)
         return d;
-    // One read for the whole range rather than one positioning per record.
-    d.dictionary = RecordFile(g.puti.vocabulary, DictRecord::kSize).readUpTo(d.start - 1, d.size);
     d.history = withHistory && historyExists(g, h) ? readHistory(g, h) : QByteArray();
     if (d.history.size() < d.size)
         d.history.append(d.size - d.history.size(), '\0');

@@ -52,23 +52,31 @@ QString translationOrPlaceholder(const QString& translation, int32_t recordNumbe
 // Razmer_diapazona is recomputed from the start and end (never below 0).
 void guardRange(Globalnye_peremennye_slovarya& g);
 
-// The files behind one range table, read in bulk: Razmer_diapazona entries each.
+// Calls visit(k, record) for records firstIndex + k (0-based, k = 0 .. count-1) of the
+// dictionary, in order, reading blocks of records at once; stops where the dictionary ends.
+// Returns the number of records visited. Throws telvo::Failure.
+int32_t forEachDictionaryRecord(const Globalnye_peremennye_slovarya& g, int32_t firstIndex,
+                                int32_t count,
+                                const std::function<void(int32_t k, const char* record)>& visit);
+
+// The one-byte files behind one range table: Razmer_diapazona entries each.
 struct RangeData {
-    int32_t start = 1;     // record number of entry 0
-    int32_t size = 0;      // Razmer_diapazona
-    QByteArray dictionary; // the range's records; fewer when the dictionary ends first
-    QByteArray history;    // `size` bytes, zeros when absent or short
-    QByteArray forgotten;  // `size` bytes, zeros when absent or short
+    int32_t start = 1;    // record number of entry 0
+    int32_t size = 0;     // Razmer_diapazona
+    QByteArray history;   // `size` bytes, zeros when absent or short
+    QByteArray forgotten; // `size` bytes, zeros when absent or short
     bool forgottenFileRead = false;
 
-    int32_t recordsRead() const;
-    // Record of entry k (k < recordsRead()).
-    const char* record(int32_t k) const;
-    bool excluded(int32_t k) const;
+    // Calls visit(k, record) for each entry whose record the dictionary holds; returns how
+    // many it holds.
+    int32_t forEachRecord(const Globalnye_peremennye_slovarya& g,
+                          const std::function<void(int32_t k, const char* record)>& visit) const {
+        return forEachDictionaryRecord(g, start - 1, size, visit);
+    }
 };
 
-// Reads the range of the dictionary, the history `h` (when `withHistory`) and the forgotten
-// bytes (when `withForgotten` and the file exists). Throws telvo::Failure.
+// Reads the history `h` (when `withHistory`) and the forgotten bytes (when `withForgotten` and
+// the file exists) of the range. Throws telvo::Failure.
 RangeData readRangeData(Globalnye_peremennye_slovarya& g, bool withHistory, History h,
                         bool withForgotten);
 

@@ -3,6 +3,7 @@
 #include "app/core/Failure.h"
 #include "exercises/Histories.h"
 #include "exercises/logic/Common.h"
+#include "store/Records.h"
 
 namespace telvo {
 
@@ -19,11 +20,11 @@ QString remainderText(Globalnye_peremennye_slovarya& g, History h, const std::ve
         return {};
     const RangeData d = readRangeData(g, true, h, g.Rezhim_zabytye);
     int32_t n = 0;
-    const int32_t read = d.recordsRead();
-    for (int32_t k = 0; k < read; ++k) {
-        if (d.history[k] == 0 && !d.excluded(k) && (!d.forgottenFileRead || d.forgotten[k] != 0))
+    d.forEachRecord(g, [&](int32_t k, const char* record) {
+        if (d.history[k] == 0 && record[DictRecord::kExcludedOffset] == 0 &&
+            (!d.forgottenFileRead || d.forgotten[k] != 0))
             ++n;
-    }
+    });
     return prefix + QString::number(n);
 }
 
