@@ -218,7 +218,7 @@ RememberOutcome RecognitionExercise::remember(bool excludeTicked) {
             out.excluded = true;
         }
     }
-    if (remaining() > 0 && present())
+    if (present())
         return out;
     out.passFinished = true;
     const Texts& t = texts(kind_);
