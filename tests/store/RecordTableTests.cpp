@@ -377,4 +377,7 @@ INSTANTIATE_TEST_SUITE_P(Numbers, NumberCellTest,
                                            std::pair{9, "       9"}, std::pair{10, "     10"},
                                            std::pair{57, "     57"}, std::pair{99, "     99"},
                                            std::pair{100, "   100"}, std::pair{999, "   999"},
-                                           std::pair{1000, " 1000"}, std::pair{12345, " 12345"}));
+                                           std::pair{1000, " 1000"}, std::pair{12345, " 12345"}),
+                         [](const auto& info) {
+                             return "Record" + std::to_string(info.param.first);
+                         });

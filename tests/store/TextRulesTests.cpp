@@ -140,6 +140,16 @@ TEST_F(DataFolderTest, DuplicateFoundPastTheFirstReadSlice) {
     EXPECT_TRUE(Proverka_novogo_slova_na_sovpadenie(g, "RARE"));
 }
 
+TEST_F(DataFolderTest, WithTwoEqualRecordsTheLaterOneIsTheMatch) {
+    // A dictionary brought in from elsewhere may already hold a word twice (records 2 and 5).
+    writeFile(g.puti.vocabulary, dictionaryOf({"cat", "dog", "fox", "owl", "DOG"}));
+    g.Rezhim_izmeneniya = true;
+    g.Nomer_tekushchey_zapisi = 5;
+    EXPECT_FALSE(Proverka_novogo_slova_na_sovpadenie(g, "Dog"));
+    g.Nomer_tekushchey_zapisi = 2;
+    EXPECT_TRUE(Proverka_novogo_slova_na_sovpadenie(g, "Dog"));
+}
+
 TEST_F(DataFolderTest, DuplicateCheckReportsAMissingDictionaryUnderItsName) {
     g.Rezhim_dobavleniya = true;
     try {
@@ -180,7 +190,8 @@ INSTANTIATE_TEST_SUITE_P(
     Locales, ModificationDateTest,
     ::testing::Values(DateCase{QLocale(QLocale::Russian, QLocale::Russia), "05.03.2021"},
                       DateCase{QLocale(QLocale::German, QLocale::Germany), "05.03.21"},
-                      DateCase{QLocale(QLocale::English, QLocale::UnitedStates), "3/5/21"}));
+                      DateCase{QLocale(QLocale::English, QLocale::UnitedStates), "3/5/21"}),
+    [](const auto& info) { return info.param.locale.name().toStdString(); });
 
 TEST_F(DataFolderTest, ModificationDateOfAMissingFileIsLeftOut) {
     EXPECT_EQ(Data_izmeneniya_slovarya(g), QStringLiteral("  Дата изменения словаря: "));
@@ -216,7 +227,8 @@ INSTANTIATE_TEST_SUITE_P(
                                   "ru"},
                       SymbolsCase{"pc+us+ru:2+ua:3+inet(evdev)", 2, "ua"},
                       SymbolsCase{"pc+macintosh_vndr/us+inet(evdev)", 0, "us"},
-                      SymbolsCase{"pc+inet(evdev)", 0, ""}, SymbolsCase{"", 0, ""}));
+                      SymbolsCase{"pc+inet(evdev)", 0, ""}, SymbolsCase{"", 0, ""}),
+    [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 struct LayoutCase {
     const char* layout;
@@ -237,7 +249,10 @@ TEST_P(LayoutOverrideTest, OnlyUsIsEnglish) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, LayoutOverrideTest,
                          ::testing::Values(LayoutCase{"us", true}, LayoutCase{"ru", false},
-                                           LayoutCase{"gb", false}, LayoutCase{"", false}));
+                                           LayoutCase{"gb", false}, LayoutCase{"", false}),
+                         [](const auto& info) {
+                             return std::string(*info.param.layout ? info.param.layout : "none");
+                         });
 
 TEST(KeyboardLayout, WithoutDisplayOrApplicationIsNotEnglish) {
     // No QGuiApplication in this test program: nothing says the layout is English (US).
