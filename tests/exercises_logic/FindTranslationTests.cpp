@@ -175,6 +175,12 @@ struct PreCheckCase {
     const char* text;
 };
 
+void PrintTo(const PreCheckCase& c, std::ostream* os) {
+    *os << "records " << c.records << " allowed " << c.allowed
+        << (c.groupsOpen ? " groups open" : "") << (c.forgottenView ? " forgotten view" : "")
+        << " forgotten " << c.forgotten;
+}
+
 class FindPreCheck : public ExerciseFixture, public ::testing::WithParamInterface<PreCheckCase> {};
 
 const PreCheckCase kPreChecks[] = {

@@ -71,6 +71,10 @@ const HistoryCase kCases[] = {
      }},
 };
 
+void PrintTo(const HistoryCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class HistoryTexts : public ExerciseFixture, public ::testing::WithParamInterface<HistoryCase> {
 protected:
     const HistoryCase& c() const { return GetParam(); }

@@ -17,6 +17,10 @@ struct KindCase {
     const char* finishedWhole;
 };
 
+void PrintTo(const KindCase& c, std::ostream* os) {
+    *os << (c.kind == RecognitionKind::English ? "English" : "Russian");
+}
+
 class RecognitionKinds : public ExerciseFixture, public ::testing::WithParamInterface<KindCase> {};
 
 const KindCase kKinds[] = {
@@ -342,6 +346,12 @@ struct PreCheckCase {
     StartAction action;
     const char* text;
 };
+
+void PrintTo(const PreCheckCase& c, std::ostream* os) {
+    *os << (c.kind == RecognitionKind::English ? "English" : "Russian") << " records " << c.records
+        << (c.forgottenView ? " forgotten view" : "") << (c.forgottenFile ? " with file" : "")
+        << (c.groupsOpen ? " groups open" : "");
+}
 
 class RecognitionPreCheck : public ExerciseFixture,
                             public ::testing::WithParamInterface<PreCheckCase> {};

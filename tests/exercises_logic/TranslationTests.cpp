@@ -14,6 +14,10 @@ struct KindCase {
     const char* pane;
 };
 
+void PrintTo(const KindCase& c, std::ostream* os) {
+    *os << (c.kind == TranslationKind::FromRussian ? "FromRussian" : "FromEnglish");
+}
+
 class TranslationKinds : public ExerciseFixture, public ::testing::WithParamInterface<KindCase> {
 protected:
     // The text a list cell holds for record n.
