@@ -4,6 +4,7 @@
 #include "store/RecordFile.h"
 #include "store/Records.h"
 #include "store/TextRules.h"
+#include "ui/main/Fonts.h"
 #include "ui/main/TMainForm.h"
 
 #include <QDate>
@@ -30,12 +31,6 @@ void fixDialogFrame(QDialog* dialog, QSize client) {
     dialog->setFixedSize(client);
 }
 
-QFont tahoma(int points, bool bold = false) {
-    QFont font(QStringLiteral("Tahoma"), points);
-    font.setBold(bold);
-    return font;
-}
-
 } // namespace
 
 // ---- Shared part ----------------------------------------------------------------------------
@@ -47,7 +42,7 @@ RecordTextsDialog::RecordTextsDialog(Globalnye_peremennye_slovarya& g, TMainForm
     : QDialog(&mainForm), g_(g), mainForm_(mainForm) {
     setObjectName(QString::fromUtf8(className));
     setWindowTitle(title);
-    setFont(tahoma(8));
+    setFont(tahomaFont(8));
     fixDialogFrame(this, client);
 
     struct Field {
@@ -60,9 +55,9 @@ RecordTextsDialog::RecordTextsDialog(Globalnye_peremennye_slovarya& g, TMainForm
     };
     const Field fields[] = {
         {&Tekst_angliyskogo_slova, "Текст_английского_слова", "Английское слово:", 45,
-         tahoma(11, true), 27},
-        {&Tekst_transkriptsii, "Текст_транскрипции", "Транскрипция:", 50, tahoma(11), 27},
-        {&Tekst_perevoda, "Текст_перевода", "Перевод:", 60, tahoma(8), 23},
+         tahomaFont(11, true), 27},
+        {&Tekst_transkriptsii, "Текст_транскрипции", "Транскрипция:", 50, tahomaFont(11), 27},
+        {&Tekst_perevoda, "Текст_перевода", "Перевод:", 60, tahomaFont(8), 23},
     };
     int top = fieldsTop;
     for (const Field& f : fields) {
@@ -176,7 +171,7 @@ TForma_vstavit::TForma_vstavit(Globalnye_peremennye_slovarya& g, TMainForm& main
     Nadpis_nomer_vybrannogo_slova = new QLabel(this);
     Nadpis_nomer_vybrannogo_slova->setObjectName(QStringLiteral("Надпись_номер_выбранного_слова"));
     Nadpis_nomer_vybrannogo_slova->setGeometry(12, 10, 500, 20);
-    Nadpis_nomer_vybrannogo_slova->setFont(tahoma(8, true));
+    Nadpis_nomer_vybrannogo_slova->setFont(tahomaFont(8, true));
 
     auto* group = new QGroupBox(QStringLiteral("Выбор позиции вставки"), this);
     group->setObjectName(QStringLiteral("Выбор_позиции_вставки"));
@@ -250,7 +245,7 @@ TForma_udalit_zapis::TForma_udalit_zapis(Globalnye_peremennye_slovarya& g, QWidg
     : QDialog(parent), g_(g) {
     setObjectName(QStringLiteral("TForma_udalit_zapis"));
     setWindowTitle(QStringLiteral("Удаление записи из словаря"));
-    setFont(tahoma(8));
+    setFont(tahomaFont(8));
     fixDialogFrame(this, QSize(537, 101));
 
     auto* picture = new QLabel(this);
@@ -259,7 +254,7 @@ TForma_udalit_zapis::TForma_udalit_zapis(Globalnye_peremennye_slovarya& g, QWidg
 
     Nadpis_udalyaemaya_zapis = new QLabel(this);
     Nadpis_udalyaemaya_zapis->setObjectName(QStringLiteral("Надпись_удаляемая_запись"));
-    Nadpis_udalyaemaya_zapis->setFont(tahoma(9, true));
+    Nadpis_udalyaemaya_zapis->setFont(tahomaFont(9, true));
     Nadpis_udalyaemaya_zapis->setGeometry(100, 18, 420, 24);
 
     Knopka_da = new QPushButton(QStringLiteral("Да"), this);

@@ -2,6 +2,7 @@
 
 #include "store/RecordTableModel.h"
 #include "ui/main/ClickableLabel.h"
+#include "ui/main/Fonts.h"
 #include "ui/main/RecordTableDelegate.h"
 #include "ui/main/RecordTableView.h"
 
@@ -377,7 +378,7 @@ TMainForm::TMainForm(Globalnye_peremennye_slovarya& g, QWidget* parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setFont(QFont(QStringLiteral("Tahoma"), 8));
+    setFont(tahomaFont(8));
 
     model_ = new RecordTableModel(g_, this);
 
@@ -559,9 +560,7 @@ QWidget* TMainForm::buildUpperPanel() {
 
     wordLabel_ = new QLabel(panel);
     wordLabel_->setObjectName(QStringLiteral("Надпись_английское_слово"));
-    QFont big(QStringLiteral("Tahoma"), 28);
-    big.setBold(true);
-    wordLabel_->setFont(big);
+    wordLabel_->setFont(tahomaFont(28, true));
     wordLabel_->setTextFormat(Qt::PlainText);
     wordLabel_->setGeometry(55, 9, 547, 45);
     wordLabel_->setToolTip(QStringLiteral("Вывод окна с транскрипцией (двойной клик мышкой)"));
@@ -608,6 +607,7 @@ QWidget* TMainForm::buildTable() {
     header->setSectionsClickable(false);
     header->setHighlightSections(false);
     header->setStretchLastSection(false);
+    header->setMinimumSectionSize(8);
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     header->setFixedHeight(20);
     static const int widths[RecordTableModel::ColumnCount] = {40, 16, 225, 340, 400, 28, 100, 31};
