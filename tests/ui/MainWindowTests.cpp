@@ -4,9 +4,11 @@
 #include "app/MessageWindows.h"
 #include "app/Okna.h"
 #include "app/core/Globals.h"
+#include "platform/KeyboardLayout.h"
 #include "store/RecordTableModel.h"
 #include "store/Records.h"
 #include "tests/support/TestSupport.h"
+#include "ui/common/FlagIndicator.h"
 #include "ui/main/RecordTableDelegate.h"
 #include "ui/main/RecordTableView.h"
 #include "ui/main/TMainForm.h"
@@ -944,6 +946,38 @@ private slots:
         QTest::mouseDClick(pane, Qt::LeftButton);
         QVERIFY(timer->isActive());
         QCOMPARE(pane->text(), QStringLiteral(" 0:00:00"));
+    }
+
+    void panesOfOtherSubsystemsAreRefilledWithTheRest() {
+        TempHome home;
+        writeDictionary(home, numberedWords(2));
+        Program p(home);
+        int calls = 0;
+        p.form->setStatusPaneProcedure(QStringLiteral("Панель_вывода_несопоставленных_пар"), [&] {
+            ++calls;
+            return QStringLiteral("  Пар = %1").arg(p.g->Kolichestvo_zapisey);
+        });
+        whenModal(QStringLiteral("TForma_dobavit"), [&](QWidget* d) {
+            child<QLineEdit>(d, "Текст_английского_слова")->setText(QStringLiteral("third"));
+            click(d, "Кнопка_добавить");
+        });
+        p.action("Действие_добавить_слово")->trigger();
+        QCOMPARE(calls, 1);
+        QCOMPARE(p.control<QLabel>("Панель_вывода_несопоставленных_пар")->text(),
+                 QStringLiteral("  Пар = 3"));
+    }
+
+    void layoutFlagFollowsKeyboard() {
+        TempHome home;
+        auto previous = platform::setKeyboardLayoutOverride([] { return QStringLiteral("us"); });
+        Program p(home);
+        p.activate();
+        auto* flag = p.control<FlagIndicator>("Картинка_главной_формы");
+        QVERIFY(flag->hasFlag());
+        QVERIFY(flag->showsEnglish());
+        platform::setKeyboardLayoutOverride([] { return QStringLiteral("ru"); });
+        QTRY_VERIFY_WITH_TIMEOUT(!flag->showsEnglish(), 400);
+        platform::setKeyboardLayoutOverride(previous);
     }
 
     void statusPanesAndWidths() {

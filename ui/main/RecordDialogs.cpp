@@ -4,17 +4,16 @@
 #include "store/RecordFile.h"
 #include "store/Records.h"
 #include "store/TextRules.h"
+#include "ui/common/FlagIndicator.h"
 #include "ui/main/Fonts.h"
 #include "ui/main/TMainForm.h"
 
 #include <QDate>
-#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace telvo {
@@ -74,7 +73,7 @@ RecordTextsDialog::RecordTextsDialog(Globalnye_peremennye_slovarya& g, TMainForm
         top += f.height + 9;
     }
 
-    flagPicture = new QLabel(this);
+    flagPicture = new FlagIndicator(250, this);
     flagPicture->setObjectName(QStringLiteral("flagPicture"));
     flagPicture->setGeometry(12, client.height() - 12 - 32, 32, 32);
 
@@ -86,35 +85,12 @@ RecordTextsDialog::RecordTextsDialog(Globalnye_peremennye_slovarya& g, TMainForm
     placeButtons(client);
     connect(defaultButton, &QPushButton::clicked, this, [this] { store(); });
     connect(Knopka_zakryt, &QPushButton::clicked, this, &QDialog::reject);
-
-    layoutTimer_ = new QTimer(this);
-    layoutTimer_->setInterval(250);
-    connect(layoutTimer_, &QTimer::timeout, this, &RecordTextsDialog::showLayout);
 }
 
 void RecordTextsDialog::placeButtons(QSize client) {
     const int y = client.height() - 12 - 28;
     Knopka_zakryt->setGeometry(client.width() - 12 - 100, y, 100, 28);
     defaultButton->setGeometry(client.width() - 12 - 100 - 8 - 100, y, 100, 28);
-}
-
-void RecordTextsDialog::changeEvent(QEvent* event) {
-    QDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        flagKnown_ = false;
-        showLayout();
-        layoutTimer_->start();
-    }
-}
-
-void RecordTextsDialog::showLayout() {
-    const bool english = Raskladka_klaviatury();
-    if (flagKnown_ && english == englishShown_)
-        return;
-    flagPicture->setPixmap(QPixmap(english ? QStringLiteral(":/images/flag_usa.png")
-                                           : QStringLiteral(":/images/flag_russia.png")));
-    englishShown_ = english;
-    flagKnown_ = true;
 }
 
 RecordTexts RecordTextsDialog::normalisedTexts() const {

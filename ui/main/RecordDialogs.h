@@ -9,10 +9,10 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class QTimer;
 
 namespace telvo {
 
+class FlagIndicator;
 class TMainForm;
 
 // What the add, insert and edit dialogs share: the three fields with their labels, the layout
@@ -25,7 +25,7 @@ public:
     QLineEdit* Tekst_perevoda = nullptr;
     QPushButton* defaultButton = nullptr;
     QPushButton* Knopka_zakryt = nullptr;
-    QLabel* flagPicture = nullptr;
+    FlagIndicator* flagPicture = nullptr;
 
 protected:
     RecordTextsDialog(Globalnye_peremennye_slovarya& g, TMainForm& mainForm, const char* className,
@@ -41,17 +41,10 @@ protected:
     // Lays the two buttons out at the bottom right of a client area `client`.
     void placeButtons(QSize client);
 
-    void changeEvent(QEvent* event) override;
     virtual void store() = 0;
 
     Globalnye_peremennye_slovarya& g_;
     TMainForm& mainForm_;
-
-private:
-    void showLayout();
-    QTimer* layoutTimer_ = nullptr;
-    bool englishShown_ = false;
-    bool flagKnown_ = false;
 };
 
 // "Добавить слово или текст": appends a record.

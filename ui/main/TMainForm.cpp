@@ -1,6 +1,7 @@
 #include "ui/main/TMainForm.h"
 
 #include "store/RecordTableModel.h"
+#include "ui/common/FlagIndicator.h"
 #include "ui/main/ClickableLabel.h"
 #include "ui/main/Fonts.h"
 #include "ui/main/RecordTableDelegate.h"
@@ -644,9 +645,9 @@ QWidget* TMainForm::buildLowerPanel() {
     englishSearchButton_->setObjectName(QStringLiteral("Кнопка_искать_далее_английскую_подстроку"));
     englishSearchButton_->setGeometry(196, 19, 96, 25);
 
-    flagPicture_ = new QLabel(panel);
-    flagPicture_->setObjectName(QStringLiteral("Картинка_главной_формы"));
-    flagPicture_->setGeometry(366, 11, 32, 32);
+    flag_ = new FlagIndicator(125, panel);
+    flag_->setObjectName(QStringLiteral("Картинка_главной_формы"));
+    flag_->setGeometry(366, 11, 32, 32);
 
     auto* translationGroup = new QGroupBox(QStringLiteral("Найти подстроку перевода:"), panel);
     translationGroup->setGeometry(412, 1, 345, 51);

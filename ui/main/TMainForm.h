@@ -1,10 +1,13 @@
 #pragma once
 
 #include "app/core/Globals.h"
+#include "store/RecordTableModel.h"
 
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <functional>
+#include <map>
 
 class QAction;
 class QCheckBox;
@@ -17,8 +20,8 @@ class QToolBar;
 namespace telvo {
 
 class ClickableLabel;
+class FlagIndicator;
 class RecordTableDelegate;
-class RecordTableModel;
 class RecordTableView;
 
 // The program's main window: toolbar, menu, word label, record table, search fields and the
@@ -38,6 +41,10 @@ public:
     void Uvelichit_znachenie_povtoreniy();
     void Sokhranit_parametry_vneshnego_vida();
     void Prochitat_parametry_vneshnego_vida();
+
+    // Status panes whose procedures live in other subsystems (the exercise remainders): the
+    // pane with that objectName is filled from `procedure` whenever the panes are refilled.
+    void setStatusPaneProcedure(const QString& paneName, std::function<QString()> procedure);
 
     // The show handler's data steps; runs when the window is first shown.
     void FormShow();
@@ -128,12 +135,13 @@ private:
     QPushButton* translationSearchButton_ = nullptr;
     ClickableLabel* upPicture_ = nullptr;
     ClickableLabel* helpPicture_ = nullptr;
-    QLabel* flagPicture_ = nullptr;
+    FlagIndicator* flag_ = nullptr;
     std::array<QLabel*, 8> panes_{};
     ClickableLabel* stopwatchPane_ = nullptr;
     QTimer* layoutTimer_ = nullptr;
     QTimer* stopwatchTimer_ = nullptr;
 
+    std::map<QString, std::function<QString()>> paneProcedures_;
     bool shown_ = false;
     bool rowChanged_ = false;
     int lastShownRow_ = 0;

@@ -12,6 +12,7 @@
 #include "store/Records.h"
 #include "store/Search.h"
 #include "store/TextRules.h"
+#include "ui/common/FlagIndicator.h"
 #include "ui/main/ClickableLabel.h"
 #include "ui/main/RecordTableDelegate.h"
 #include "ui/main/RecordTableView.h"
@@ -98,6 +99,7 @@ void TMainForm::FormShow() {
 void TMainForm::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        flag_->activate();
         onLayoutTimer();
         layoutTimer_->start();
     }
@@ -165,10 +167,24 @@ void TMainForm::Vyvod_soderzhaniya_vsey_tablitsy() {
     }
 }
 
+void TMainForm::setStatusPaneProcedure(const QString& paneName,
+                                       std::function<QString()> procedure) {
+    paneProcedures_[paneName] = std::move(procedure);
+}
+
 void TMainForm::Otobrazit_soderzhimoe_paneli_sostoyaniya() {
+    auto fill = [this](QLabel* pane) {
+        const auto procedure = paneProcedures_.find(pane->objectName());
+        if (procedure != paneProcedures_.end())
+            pane->setText(procedure->second());
+    };
+    // In this order: count, English and Russian words left, translations from English and
+    // from Russian left, forgotten words, pairs left, modification date.
     panes_[0]->setText(Otobrazhenie_kolichestva_zapisey(g_));
-    // Panes 1-5 show what the exercises have left; they are filled once the exercises exist.
+    for (int pane : {1, 2, 3, 4})
+        fill(panes_[static_cast<size_t>(pane)]);
     panes_[6]->setText(Pervonachalnoe_kolichestvo_zabytykh_slov(g_));
+    fill(panes_[5]);
     panes_[7]->setText(Data_izmeneniya_slovarya(g_));
 }
 
@@ -248,9 +264,7 @@ void TMainForm::focusTable() {
 // ---- Timers and small controls --------------------------------------------------------------
 
 void TMainForm::onLayoutTimer() {
-    flagPicture_->setPixmap(QPixmap(Raskladka_klaviatury()
-                                        ? QStringLiteral(":/images/flag_usa.png")
-                                        : QStringLiteral(":/images/flag_russia.png")));
+    flag_->tick();
     const bool editable = !g_.Rezhim_zabytye;
     for (const char* name : {"Действие_добавить_слово", "Действие_вставить_слово",
                              "Действие_изменить_запись", "Действие_удалить_запись"})
