@@ -10,12 +10,22 @@ class TMainForm;
 class TForma_soobshenie;
 class TForma_vopros_s_viborom;
 class TForma_soobschenie_ob_oschibke;
+class TForma_naiyti_perevod;
+class TForma_ocshibochniy_vibor;
+class TForma_vspomnit_zabitie_slova;
+class TForma_okno_pokaza_perevodov;
+class TForma_okno_perevodov_s_angliyskogo;
 
 struct Okna {
     TMainForm* MainForm = nullptr;
     TForma_soobshenie* Forma_soobshenie = nullptr;
     TForma_vopros_s_viborom* Forma_vopros_s_viborom = nullptr;
     TForma_soobschenie_ob_oschibke* Forma_soobschenie_ob_oschibke = nullptr;
+    TForma_naiyti_perevod* Forma_naiyti_perevod = nullptr;
+    TForma_ocshibochniy_vibor* Forma_ocshibochniy_vibor = nullptr;
+    TForma_vspomnit_zabitie_slova* Forma_vspomnit_zabitie_slova = nullptr;
+    TForma_okno_pokaza_perevodov* Forma_okno_pokaza_perevodov = nullptr;
+    TForma_okno_perevodov_s_angliyskogo* Forma_okno_perevodov_s_angliyskogo = nullptr;
 };
 
 } // namespace telvo

@@ -2,6 +2,8 @@
 #include "app/MessageWindows.h"
 #include "app/Okna.h"
 #include "app/core/Globals.h"
+#include "exercises/choice/ChoiceCommands.h"
+#include "exercises/choice/ChoiceWindows.h"
 #include "platform/Application.h"
 #include "platform/SingleInstance.h"
 #include "ui/main/TMainForm.h"
@@ -41,10 +43,12 @@ int main(int argc, char** argv) {
     // (Qt parent), so they live exactly as long as it does; none is shown here.
     telvo::TMainForm mainForm(g);
     okna.MainForm = &mainForm;
-    // TForma_naiyti_perevod and TForma_ocshibochniy_vibor are created here.
+    okna.Forma_naiyti_perevod = new telvo::TForma_naiyti_perevod(g, &mainForm);
+    okna.Forma_ocshibochniy_vibor = new telvo::TForma_ocshibochniy_vibor(&mainForm);
     okna.Forma_soobshenie = new telvo::TForma_soobshenie(g, &mainForm);
     okna.Forma_vopros_s_viborom = new telvo::TForma_vopros_s_viborom(g, &mainForm);
     okna.Forma_soobschenie_ob_oschibke = new telvo::TForma_soobschenie_ob_oschibke(g, &mainForm);
+    okna.Forma_vspomnit_zabitie_slova = new telvo::TForma_vspomnit_zabitie_slova(g, &mainForm);
     // The remaining long-lived windows follow here, in this order: TForma_vspomnit_zabitie_slova,
     // TForma_poryadok_proslushivaniya, TForma_okno_pokaza_slova,
     // TForma_okno_pokaza_russkogo_slova, TForma_podskazka_dlya_russkogo_slova,
@@ -52,6 +56,11 @@ int main(int argc, char** argv) {
     // TForma_okno_perevodov_s_angliyskogo, TForma_izmeneniy_diapazona, TForma_obnulenie_istoriy,
     // TForma_dobavit_gruppu_slov, TForma_gruppy_slov, TForma_vibor_papki_so_zvukami,
     // TForma_znaki_transkripcii.
+    okna.Forma_okno_pokaza_perevodov = new telvo::TForma_okno_pokaza_perevodov(g, &mainForm);
+    okna.Forma_okno_perevodov_s_angliyskogo =
+        new telvo::TForma_okno_perevodov_s_angliyskogo(g, &mainForm);
+
+    telvo::installChoiceExerciseCommands(mainForm, g);
 
     // Its show handler prepares the data folder and loads the dictionary.
     mainForm.show();
