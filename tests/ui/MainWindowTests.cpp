@@ -617,6 +617,27 @@ private slots:
         QCOMPARE(field->text(), QString()); // nothing pasted
     }
 
+    void commandKeysWorkAgainAfterADialogCloses() {
+        TempHome home;
+        writeDictionary(home, numberedWords(3));
+        Program p(home);
+        p.activate();
+        whenModal(QStringLiteral("TForma_izmenit"),
+                  [](QWidget* d) { QTest::keyClick(d->focusWidget(), Qt::Key_Escape); });
+        QTest::keyClick(&p.table(), Qt::Key_Return, Qt::ControlModifier);
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+
+        // No explicit activation here: the window takes it back itself.
+        QTRY_VERIFY_WITH_TIMEOUT(QApplication::activeWindow() == p.form.get(), 1000);
+        QString came;
+        whenModal(QStringLiteral("TForma_vstavit"), [&](QWidget* d) {
+            came = d->objectName();
+            d->close();
+        });
+        QTest::keyClick(&p.table(), Qt::Key_Insert, Qt::ControlModifier);
+        QCOMPARE(came, QStringLiteral("TForma_vstavit"));
+    }
+
     void forgottenViewDisablesEditingCommands() {
         TempHome home;
         writeDictionary(home, numberedWords(3));

@@ -96,6 +96,19 @@ void TMainForm::FormShow() {
     focusTable();
 }
 
+bool TMainForm::event(QEvent* event) {
+    if (event->type() == QEvent::WindowUnblocked) {
+        // A modal window that blocked this one has closed. Without a window manager (and on
+        // some platforms) nothing gives the activation back, and the command keys only work
+        // in the active window; take it back unless another window has it.
+        QTimer::singleShot(0, this, [this] {
+            if (isVisible() && QApplication::activeWindow() == nullptr)
+                activateWindow();
+        });
+    }
+    return QMainWindow::event(event);
+}
+
 void TMainForm::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
