@@ -617,6 +617,38 @@ private slots:
         QCOMPARE(field->text(), QString()); // nothing pasted
     }
 
+    void doubleClickRunsTheColumnsCommand_data() {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QByteArray>("command");
+        QTest::newRow("x") << 1 << QByteArray("Действие_исключить_слово_из_показа");
+        QTest::newRow("english") << 2 << QByteArray("Действие_найти_перевод");
+        QTest::newRow("translation") << 4 << QByteArray("Действие_найти_перевод");
+        QTest::newRow("forgotten") << 5 << QByteArray("Действие_отметить_забытое_слово");
+        QTest::newRow("date") << 6 << QByteArray("Действие_отметить_забытое_слово");
+        QTest::newRow("mark") << 7 << QByteArray("Действие_просто_отметить_слово");
+        QTest::newRow("number column") << 0 << QByteArray();
+    }
+    void doubleClickRunsTheColumnsCommand() {
+        QFETCH(int, column);
+        QFETCH(QByteArray, command);
+        TempHome home;
+        writeDictionary(home, numberedWords(4));
+        Program p(home);
+        QStringList ran;
+        for (const char* name :
+             {"Действие_исключить_слово_из_показа", "Действие_найти_перевод",
+              "Действие_отметить_забытое_слово", "Действие_просто_отметить_слово"}) {
+            QAction* a = p.action(name);
+            a->setEnabled(true);
+            connect(a, &QAction::triggered, this, [&ran, name] { ran << QString::fromUtf8(name); });
+        }
+        const QRect cell = p.table().visualRect(p.form->model().index(1, column));
+        QTest::mouseDClick(p.table().viewport(), Qt::LeftButton, {}, cell.center());
+        QCOMPARE(ran, command.isEmpty() ? QStringList() : QStringList{QString::fromUtf8(command)});
+        QCOMPARE(p.form->selectedRow(), 2);
+        QCOMPARE(p.table().currentIndex().column(), 2);
+    }
+
     void commandKeysWorkAgainAfterADialogCloses() {
         TempHome home;
         writeDictionary(home, numberedWords(3));

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
@@ -617,7 +618,8 @@ QWidget* TMainForm::buildTable() {
 
     table_->onKeyDown = [this](QKeyEvent* e) { return tableKeyDown(e); };
     table_->onKeyUp = [this](QKeyEvent* e) { tableKeyUp(e); };
-    table_->onMouseDown = [this](QMouseEvent*) { tableMouseDown(); };
+    table_->onMouseDown = [this](QMouseEvent* e) { tableMouseDown(e->position().toPoint()); };
+    table_->onDoubleClick = [this](QMouseEvent*) { tableDoubleClick(); };
     table_->onClick = [this](QMouseEvent*) { tableClick(); };
     table_->onWheel = [this](int steps) { tableWheel(steps); };
     table_->installEventFilter(this);

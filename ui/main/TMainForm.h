@@ -110,7 +110,8 @@ private:
     // Record table input.
     bool tableKeyDown(QKeyEvent* event);
     void tableKeyUp(QKeyEvent* event);
-    void tableMouseDown();
+    void tableMouseDown(const QPoint& at);
+    void tableDoubleClick();
     void tableClick();
     void tableWheel(int steps);
 
@@ -146,6 +147,7 @@ private:
     bool shown_ = false;
     bool rowChanged_ = false;
     int lastShownRow_ = 0;
+    QModelIndex mouseCell_; // the cell under the last mouse press
     int rememberedRow_ = 1;
     int rememberedTopRow_ = 1;
     int hours_ = 0;

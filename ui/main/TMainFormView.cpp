@@ -410,11 +410,29 @@ void TMainForm::tableKeyUp(QKeyEvent*) {
     table_->viewport()->update();
 }
 
-void TMainForm::tableMouseDown() {
+void TMainForm::tableMouseDown(const QPoint& at) {
     const int row = selectedRow();
     rowChanged_ = row != lastShownRow_;
     table_->viewport()->update();
     Otobrazit_angliyskoe_slovo_v_verkhney_paneli(row);
+    mouseCell_ = table_->indexAt(at);
+    if (table_->currentIndex().column() == RecordTableModel::Nomer)
+        selectColumn2(); // the number column is the fixed one, never the current column
+}
+
+void TMainForm::tableDoubleClick() {
+    // Only data cells of a row that shows a record; column 0 is the fixed column.
+    if (!mouseCell_.isValid() || mouseCell_.column() < RecordTableModel::Iskl ||
+        model_->recordNumber(selectedRow() - 1) == 0)
+        return;
+    const int column = mouseCell_.column();
+    const char* command = column == RecordTableModel::Iskl ? "Действие_исключить_слово_из_показа"
+                          : column <= RecordTableModel::Perevod ? "Действие_найти_перевод"
+                          : column <= RecordTableModel::Data ? "Действие_отметить_забытое_слово"
+                                                             : "Действие_просто_отметить_слово";
+    action(command)->trigger();
+    Otobrazit_soderzhimoe_paneli_sostoyaniya();
+    selectColumn2();
 }
 
 void TMainForm::tableClick() {
