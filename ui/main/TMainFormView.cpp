@@ -26,6 +26,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 namespace telvo {
@@ -52,6 +53,10 @@ void TMainForm::showEvent(QShowEvent* event) {
 
 void TMainForm::FormShow() {
     setFixedSize(1223, 549);
+    if (QScreen* desktop = screen()) {
+        const QRect area = desktop->availableGeometry();
+        move(area.center() - frameGeometry().center() + pos());
+    }
 
     Proverka_nalichiya_bazy_slov(g_);
 
