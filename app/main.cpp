@@ -4,6 +4,10 @@
 #include "app/core/Globals.h"
 #include "exercises/choice/ChoiceCommands.h"
 #include "exercises/choice/ChoiceWindows.h"
+#include "exercises/ui/ExerciseCommands.h"
+#include "exercises/ui/HistoryResetWindow.h"
+#include "exercises/ui/RangeWindow.h"
+#include "exercises/ui/RecognitionWindows.h"
 #include "platform/Application.h"
 #include "platform/SingleInstance.h"
 #include "ui/main/TMainForm.h"
@@ -43,6 +47,7 @@ int main(int argc, char** argv) {
     // (Qt parent), so they live exactly as long as it does; none is shown here.
     telvo::TMainForm mainForm(g);
     okna.MainForm = &mainForm;
+    telvo::installExerciseRangeCommands(mainForm, g);
     okna.Forma_naiyti_perevod = new telvo::TForma_naiyti_perevod(g, &mainForm);
     okna.Forma_ocshibochniy_vibor = new telvo::TForma_ocshibochniy_vibor(&mainForm);
     okna.Forma_soobshenie = new telvo::TForma_soobshenie(g, &mainForm);
@@ -56,9 +61,18 @@ int main(int argc, char** argv) {
     // TForma_okno_perevodov_s_angliyskogo, TForma_izmeneniy_diapazona, TForma_obnulenie_istoriy,
     // TForma_dobavit_gruppu_slov, TForma_gruppy_slov, TForma_vibor_papki_so_zvukami,
     // TForma_znaki_transkripcii.
+    okna.Forma_okno_pokaza_slova = new telvo::TForma_okno_pokaza_slova(g, &mainForm);
+    okna.Forma_okno_pokaza_russkogo_slova =
+        new telvo::TForma_okno_pokaza_russkogo_slova(g, &mainForm);
+    okna.Forma_podskazka_dlya_russkogo_slova =
+        new telvo::TForma_podskazka_dlya_russkogo_slova(okna.Forma_okno_pokaza_russkogo_slova);
+    okna.Forma_podskazka_dlya_angliyskogo_slova =
+        new telvo::TForma_podskazka_dlya_angliyskogo_slova(okna.Forma_okno_pokaza_slova);
     okna.Forma_okno_pokaza_perevodov = new telvo::TForma_okno_pokaza_perevodov(g, &mainForm);
     okna.Forma_okno_perevodov_s_angliyskogo =
         new telvo::TForma_okno_perevodov_s_angliyskogo(g, &mainForm);
+    okna.Forma_izmeneniy_diapazona = new telvo::TForma_izmeneniy_diapazona(g, &mainForm);
+    okna.Forma_obnulenie_istoriy = new telvo::TForma_obnulenie_istoriy(g, &mainForm);
 
     telvo::installChoiceExerciseCommands(mainForm, g);
 
