@@ -85,7 +85,7 @@ QTableWidget* makeList(QWidget* parent, const char* name, const QRect& area, int
     list->setWordWrap(false);
     list->setFont(pixelFont(fontPixels, false));
     list->setStyleSheet(QStringLiteral("QTableWidget { gridline-color: #c8c8c8; }"
-                                       "QTableWidget::item { padding-left: 5px; }"
+                                       "QTableWidget::item { padding-left: 5px; border: none; }"
                                        "QTableWidget::item:selected { background-color: %1; "
                                        "color: black; }")
                             .arg(selected.name()));
@@ -243,10 +243,10 @@ TranslationWindow::TranslationWindow(Globalnye_peremennye_slovarya& g, Translati
                                          QRect(8, 300, listWidth - 10, 18), QApplication::font());
     makePicture(this, QStyle::SP_FileDialogContentsView, QRect(8, height - 42, 32, 32));
     Knopka_zabyl = makeButton(this, "Кнопка_забыл", QStringLiteral("Забыл (F5)"),
-                              QRect(width - 240, height - 40, 110, 28));
+                              QRect(width - 236, height - 40, 100, 28));
     Knopka_ostanovit_pokaz =
         makeButton(this, "Кнопка_остановить_показ", QStringLiteral("Остановить показ"),
-                   QRect(width - 122, height - 40, 116, 28));
+                   QRect(width - 130, height - 40, 124, 28));
 
     choice_ = new ChoiceList(list, [this](int row) { onPick(row); });
     connect(Knopka_zabyl, &QPushButton::clicked, this, &TranslationWindow::forget);
@@ -415,14 +415,14 @@ TForma_vspomnit_zabitie_slova::TForma_vspomnit_zabitie_slova(Globalnye_peremenny
 
     Knopka_udalit_vybrannuyu_paru =
         makeButton(this, "Кнопка_удалить_выбранную_пару",
-                   QStringLiteral("Очистить форму от выбранной пары"), QRect(16, 312, 220, 30));
+                   QStringLiteral("Очистить форму от выбранной пары"), QRect(16, 312, 246, 30));
     Knopka_sleduyushchaya_portsiya_slov =
         makeButton(this, "Кнопка_следующая_порция_слов", QStringLiteral("Следующая порция слов"),
-                   QRect(246, 312, 170, 30));
+                   QRect(270, 312, 180, 30));
     Knopka_ostanovit_pokaz =
         makeButton(this, "Кнопка_остановить_показ", QStringLiteral("Остановить показ"),
-                   QRect(426, 312, 150, 30));
-    makePicture(this, QStyle::SP_DialogApplyButton, QRect(590, 311, 32, 32));
+                   QRect(458, 312, 130, 30));
+    makePicture(this, QStyle::SP_DialogApplyButton, QRect(596, 311, 32, 32));
 
     connect(Knopka_udalit_vybrannuyu_paru, &QPushButton::clicked, this,
             &TForma_vspomnit_zabitie_slova::clearPair);
