@@ -510,6 +510,18 @@ private slots:
         p.action("Действие_найти_перевод")->trigger();
         QCOMPARE(p.repetitions(), QStringLiteral("2"));
         QCOMPARE(p.wrong->shown, 1);
+
+        // A double click on the transcription or translation of the same row runs it too.
+        for (int column : {RecordTableModel::Transkr, RecordTableModel::Perevod}) {
+            answerRight(false, &caption);
+            auto& table = p.form->table();
+            const QRect cell =
+                table.visualRect(p.form->model().index(p.form->selectedRow() - 1, column));
+            QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, cell.center());
+            QTest::mouseDClick(table.viewport(), Qt::LeftButton, {}, cell.center());
+        }
+        QCOMPARE(p.wordLabel(), QStringLiteral("word7"));
+        QCOMPARE(p.repetitions(), QStringLiteral("4"));
     }
 
     void findTranslationRefusals_data() {
