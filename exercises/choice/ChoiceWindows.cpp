@@ -149,8 +149,12 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
+        // While a button is down the selection follows the mouse; only the click that ends it
+        // picks (a press dragged off the list picks nothing).
         if (watched == list_->viewport() && event->type() == QEvent::MouseButtonPress)
             mouseSelecting_ = true;
+        if (watched == list_->viewport() && event->type() == QEvent::MouseButtonRelease)
+            mouseSelecting_ = false;
         if (watched == list_ && event->type() == QEvent::KeyPress) {
             auto* key = static_cast<QKeyEvent*>(event);
             switch (key->key()) {
