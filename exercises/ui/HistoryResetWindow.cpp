@@ -1,6 +1,7 @@
 #include "exercises/ui/HistoryResetWindow.h"
 
 #include "app/Messages.h"
+#include "ui/main/Fonts.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -41,6 +42,7 @@ TForma_obnulenie_istoriy::TForma_obnulenie_istoriy(Globalnye_peremennye_slovarya
     setObjectName(QStringLiteral("TForma_obnulenie_istoriy"));
     setWindowTitle(QStringLiteral("Обнуление историй выполнения упражнений"));
     setFixedSize(537, 215);
+    setFont(tahomaFont(8));
 
     auto* group = new QGroupBox(QStringLiteral("Список историй выполнения упражнений"), this);
     auto* groupLayout = new QVBoxLayout(group);
@@ -56,13 +58,14 @@ TForma_obnulenie_istoriy::TForma_obnulenie_istoriy(Globalnye_peremennye_slovarya
                                                 "Обнулить отмеченные истории упражнений");
     Knopka_zakryt = button(this, "Кнопка_закрыть", "Закрыть");
 
-    auto* buttons = new QVBoxLayout;
+    auto* buttons = new QHBoxLayout;
     buttons->addWidget(Knopka_otmetit_vse);
     buttons->addWidget(Knopka_obnulit_otmechennye_istorii);
     buttons->addStretch(1);
     buttons->addWidget(Knopka_zakryt);
 
-    auto* layout = new QHBoxLayout(this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(12, 8, 12, 10);
     layout->addWidget(group, 1);
     layout->addLayout(buttons);
 

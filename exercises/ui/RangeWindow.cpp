@@ -3,6 +3,7 @@
 #include "app/Messages.h"
 #include "exercises/Histories.h"
 #include "exercises/Range.h"
+#include "ui/main/Fonts.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -42,6 +43,7 @@ TForma_izmeneniy_diapazona::TForma_izmeneniy_diapazona(Globalnye_peremennye_slov
     setObjectName(QStringLiteral("TForma_izmeneniy_diapazona"));
     setWindowTitle(QStringLiteral("Изменение диапазона слов для упражнений"));
     setFixedSize(537, 204);
+    setFont(tahomaFont(8));
 
     Pole_vvoda_nachalnogo_nomera = numberEdit(this, "Поле_ввода_начального_номера");
     Pole_vvoda_konechnogo_nomera = numberEdit(this, "Поле_ввода_конечного_номера");
@@ -98,7 +100,7 @@ void TForma_izmeneniy_diapazona::showEvent(QShowEvent* event) {
     Vklyuchatel_vsego_diapazona_slov->setChecked(g_.Vse_slova_slovarya);
     setEditsEnabled(!g_.Vse_slova_slovarya);
     if (g_.Vse_slova_slovarya)
-        Knopka_sokhranit->setFocus(Qt::OtherFocusReason);
+        Vklyuchatel_vsego_diapazona_slov->setFocus(Qt::OtherFocusReason);
     else
         Pole_vvoda_nachalnogo_nomera->setFocus(Qt::OtherFocusReason);
     doKontsa_ = false;
