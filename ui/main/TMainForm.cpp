@@ -398,6 +398,7 @@ TMainForm::TMainForm(Globalnye_peremennye_slovarya& g, QWidget* parent)
     setCentralWidget(central);
 
     buildStatusBar();
+    installSearchAndMarkCommands();
 
     layoutTimer_ = new QTimer(this);
     layoutTimer_->setObjectName(QStringLiteral("Таймер_главной_формы"));

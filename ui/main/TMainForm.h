@@ -57,6 +57,18 @@ public:
     void Deystvie_primenit_otmenit_filtrExecute();
     void Pryignut_na_samyy_verkh();
     void Pryignut_na_samyy_niz();
+    void Deystvie_nayti_slovoExecute();
+    void Deystvie_nayti_podstroku_perevodaExecute();
+    void Deystvie_pereyti_k_nomeruExecute();
+    void Deysvtie_pereprygnutExecute();
+    void Deystvie_otmetit_zabytoe_slovoExecute();
+    void Deystvie_prosto_otmetit_slovoExecute();
+    void Deystvie_obnulit_zabytyeExecute();
+    void Deystvie_obnulit_otmechennyeExecute();
+    void Deystvie_svyazat_zabytye_s_otmechennymiExecute();
+    void Deystvie_otmetit_zabytymi_po_dateExecute();
+    void Deystvie_otmetit_zabytymi_po_nomeramExecute();
+    void Deystvie_isklyuchit_slovo_iz_pokazaExecute();
 
     // Selects `row` in column 2, redraws it and shows it in the word label (the common ending
     // of a search or jump); `topRow` > 0 also makes that row the top visible row.
@@ -90,6 +102,8 @@ private:
     QWidget* buildTable();
     QWidget* buildLowerPanel();
     void buildStatusBar();
+    // Connects and enables the search, jump, marking and exclusion commands.
+    void installSearchAndMarkCommands();
 
     QAction* action(const char* name) const;
     QAction* actionForKey(const QKeyEvent* key) const;
