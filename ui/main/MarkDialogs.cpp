@@ -101,15 +101,17 @@ TForma_otmetit_zabitimi_po_date::TForma_otmetit_zabitimi_po_date(Globalnye_perem
              QSize(594, 228));
     Kalendar = new QCalendarWidget(this);
     Kalendar->setObjectName(QStringLiteral("Календарь"));
-    Kalendar->setGeometry(12, 12, 300, 204);
+    Kalendar->setGeometry(12, 12, 280, 204);
+    // Month and day names in the program's language, whatever the system locale.
+    Kalendar->setLocale(QLocale(QLocale::Russian, QLocale::Russia));
     Kalendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     Kalendar->setSelectedDate(QDate::currentDate());
     Nadpis_vybrannaya_data = new QLabel(this);
     Nadpis_vybrannaya_data->setObjectName(QStringLiteral("Надпись_выбранная_дата"));
-    Nadpis_vybrannaya_data->setGeometry(326, 16, 256, 21);
+    Nadpis_vybrannaya_data->setGeometry(304, 16, 278, 21);
     Knopka_otmetit_slova_po_vybrannoy_date = button(
         this, "Кнопка_отметить_слова_по_выбранной_дате",
-        QStringLiteral("Отметить слова как забытые по выбранной дате"), QRect(326, 140, 256, 30));
+        QStringLiteral("Отметить слова как забытые по выбранной дате"), QRect(304, 140, 278, 30));
     Knopka_zakryt =
         button(this, "Кнопка_закрыть", QStringLiteral("Закрыть"), QRect(482, 186, 100, 27));
     Knopka_otmetit_slova_po_vybrannoy_date->setDefault(true);
@@ -117,6 +119,9 @@ TForma_otmetit_zabitimi_po_date::TForma_otmetit_zabitimi_po_date(Globalnye_perem
             &TForma_otmetit_zabitimi_po_date::showDate);
     connect(Knopka_otmetit_slova_po_vybrannoy_date, &QPushButton::clicked, this,
             &TForma_otmetit_zabitimi_po_date::mark);
+    // The calendar takes Enter itself; it presses the default button all the same.
+    connect(Kalendar, &QCalendarWidget::activated, Knopka_otmetit_slova_po_vybrannoy_date,
+            &QPushButton::click);
     connect(Knopka_zakryt, &QPushButton::clicked, this, &QDialog::reject);
     showDate();
     Kalendar->setFocus();
