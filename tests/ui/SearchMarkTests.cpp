@@ -528,12 +528,14 @@ private slots:
     void markingByDateWithQuestionAboutOldMarks_data() {
         QTest::addColumn<bool>("removeOld");
         QTest::addColumn<QByteArray>("after");
-        QTest::newRow("keep old") << false << flags({1, 3, 4}, 5);
-        QTest::newRow("remove old") << true << flags({3, 4}, 5);
+        QTest::addColumn<bool>("byEnter");
+        QTest::newRow("keep old, Enter on the calendar") << false << flags({1, 3, 4}, 5) << true;
+        QTest::newRow("remove old, button") << true << flags({3, 4}, 5) << false;
     }
     void markingByDateWithQuestionAboutOldMarks() {
         QFETCH(bool, removeOld);
         QFETCH(QByteArray, after);
+        QFETCH(bool, byEnter);
         TempHome home;
         QList<Word> words = numberedWords(5);
         words[2].added = words[3].added = 45100; // records 3 and 4
@@ -546,8 +548,12 @@ private slots:
             d->findChild<QCalendarWidget*>(QStringLiteral("Календарь"))
                 ->setSelectedDate(fromDelphiDate(45100));
             label = d->findChild<QLabel*>(QStringLiteral("Надпись_выбранная_дата"))->text();
-            d->findChild<QPushButton*>(QStringLiteral("Кнопка_отметить_слова_по_выбранной_дате"))
-                ->click();
+            if (byEnter)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            else
+                d->findChild<QPushButton*>(
+                     QStringLiteral("Кнопка_отметить_слова_по_выбранной_дате"))
+                    ->click();
             QTimer::singleShot(50, d, [d] { d->close(); });
         };
         p.key(Qt::Key_D, Qt::ControlModifier);
