@@ -657,6 +657,26 @@ private slots:
         QCOMPARE(driver.seen, QStringList());
     }
 
+    void randomJumpInForgottenViewLandsOnForgottenRecords() {
+        TempHome home;
+        writeData(home, "Vocabulary.dictdat", dictionaryOf(numberedWords(12)));
+        writeData(home, "Stat_forget.dictstat", flags({2, 5, 9}, 12));
+        Program p(home);
+        ModalDriver driver;
+        p.key(Qt::Key_Z, Qt::ControlModifier);
+        QSet<int> landed;
+        int previous = p.selectedRecord();
+        for (int i = 0; i < 60; ++i) {
+            p.key(Qt::Key_J, Qt::ControlModifier);
+            const int record = p.selectedRecord();
+            QVERIFY(record != previous);
+            previous = record;
+            landed << record;
+        }
+        QCOMPARE(landed, (QSet<int>{2, 5, 9}));
+        QCOMPARE(driver.seen, QStringList());
+    }
+
     void randomJumpWithoutCandidateKeepsSelection() {
         TempHome home;
         QList<Word> words = numberedWords(6);
