@@ -10,13 +10,13 @@
 #include "store/RecordTableModel.h"
 #include "store/Records.h"
 #include "tests/support/TestSupport.h"
+#include "tests/support/WindowTestSupport.h"
 #include "ui/main/RecordTableView.h"
 #include "ui/main/TMainForm.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -28,80 +28,13 @@
 #include <memory>
 
 using namespace telvo;
-using telvo::test::TempHome;
+using namespace telvo::test;
 
 namespace {
 
 const QString kTranslationRefusal =
     QStringLiteral("Количество записей в словаре, разрешенных к показу, для этого упражнения, "
                    "должно быть больше 10-ти.");
-
-struct Word {
-    QString english;
-    QString translation;
-    bool excluded = false;
-};
-
-QList<Word> numberedWords(int n, int excluded = 0) {
-    QList<Word> words;
-    for (int i = 1; i <= n; ++i)
-        words.append(
-            {QStringLiteral("word%1").arg(i), QStringLiteral("слово %1").arg(i), i <= excluded});
-    return words;
-}
-
-QList<QPointer<QTimer>>& pendingPolls() {
-    static QList<QPointer<QTimer>> polls;
-    return polls;
-}
-
-void cancelPendingPolls() {
-    for (const QPointer<QTimer>& poll : pendingPolls())
-        delete poll.data();
-    pendingPolls().clear();
-}
-
-// Runs `act` on the modal window called `name` once it is the active modal one. Whatever else
-// stays modal is closed after a while, so a failing test cannot hang; `act` then never runs.
-void whenModal(const QString& name, std::function<void(QWidget*)> act) {
-    auto* poll = new QTimer(qApp);
-    pendingPolls().append(poll);
-    auto clock = std::make_shared<QElapsedTimer>();
-    clock->start();
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, clock, name, act] {
-        QWidget* w = QApplication::activeModalWidget();
-        if (w && w->objectName() == name) {
-            poll->stop();
-            poll->deleteLater();
-            act(w);
-            return;
-        }
-        if (clock->elapsed() > 3000) {
-            poll->stop();
-            poll->deleteLater();
-            qWarning("window %s did not come up", qPrintable(name));
-            if (w)
-                w->close();
-        }
-    });
-    poll->start(5);
-}
-
-template <class T> T* child(QWidget* w, const char* name) {
-    T* found = w->findChild<T*>(QString::fromUtf8(name));
-    if (!found)
-        qWarning("no control %s", name);
-    return found;
-}
-
-QString messageText(QWidget* w) {
-    for (const char* name :
-         {"Надпись_текст_сообщения", "Надпись_текст_вопроса", "Область_текста_сообщения"}) {
-        if (auto* label = w->findChild<QLabel*>(QString::fromUtf8(name)))
-            return label->text();
-    }
-    return {};
-}
 
 // Closes every showing of the wrong-choice window at once and counts them.
 class WrongChoiceWatcher : public QObject {
@@ -160,58 +93,17 @@ int numberIn(const QString& text) {
 }
 
 // The program's main window with the message windows and the choice exercises' commands on
-// one data folder.
-class Program {
+// one data folder holding `words`, all of them in the exercise range.
+class Program : public WindowProgram {
 public:
-    Program(const TempHome& home, const QList<Word>& words) : home_(home) {
-        QByteArray dictionary;
-        for (const Word& w : words) {
-            DictRecord r;
-            r.Angliyskoe_slovo = w.english;
-            r.Transkriptsiya = QStringLiteral("тр");
-            r.Perevod = w.translation;
-            r.Data_dobavleniya = 45000;
-            r.Zapreshcheno_k_pokazu = w.excluded;
-            dictionary += r.encode();
-        }
-        test::writeFile(file("Vocabulary.dictdat"), dictionary);
-        RangeRecord range;
-        range.Vse_slova_slovarya = true;
-        range.Nachalo_diapazona = 1;
-        range.Konets_diapazona = int32_t(words.size());
-        test::writeFile(file("upragneniy.uprdat"), range.encode());
-
-        g = std::make_unique<Globalnye_peremennye_slovarya>();
-        form = std::make_unique<TMainForm>(*g);
-        okna.MainForm = form.get();
-        okna.Forma_soobshenie = new TForma_soobshenie(*g, form.get());
-        okna.Forma_vopros_s_viborom = new TForma_vopros_s_viborom(*g, form.get());
-        okna.Forma_soobschenie_ob_oschibke = new TForma_soobschenie_ob_oschibke(*g, form.get());
-        g->okna = &okna;
-        installChoiceExerciseCommands(*form, *g);
-        wrong = std::make_unique<WrongChoiceWatcher>(okna.Forma_ocshibochniy_vibor);
-        form->show();
-        if (!QTest::qWaitForWindowExposed(form.get()))
-            qWarning("main window not exposed");
-    }
-    ~Program() {
-        wrong.reset();
-        form.reset();
+    Program(const TempHome& home, const QList<Word>& words) : WindowProgram(home) {
+        writeDictionary(home, words);
+        writeRange(home, true, 1, int(words.size()));
+        start();
     }
 
-    QString file(const char* name) const { return home_.dataFolder() + u'/' + QLatin1String(name); }
-    QAction* action(const char* name) const {
-        return form->findChild<QAction*>(QString::fromUtf8(name));
-    }
-    QString pane(const char* name) const { return child<QLabel>(form.get(), name)->text(); }
-    QString wordLabel() const {
-        for (QLabel* l : form->findChildren<QLabel*>(QStringLiteral("Надпись_английское_слово")))
-            if (l->window() == form.get())
-                return l->text();
-        return {};
-    }
     QString repetitions() const {
-        return child<QPushButton>(form.get(), "Кнопка_количество_повторений")->text();
+        return control<QPushButton>("Кнопка_количество_повторений")->text();
     }
     // Selects the main table's row that shows record `number`.
     void selectRecord(int number) {
@@ -224,13 +116,13 @@ public:
         qWarning("record %d not shown", number);
     }
 
-    std::unique_ptr<Globalnye_peremennye_slovarya> g;
-    std::unique_ptr<TMainForm> form;
-    Okna okna;
     std::unique_ptr<WrongChoiceWatcher> wrong;
 
-private:
-    const TempHome& home_;
+protected:
+    void installWindows() override {
+        installChoiceExerciseCommands(*form, *g);
+        wrong = std::make_unique<WrongChoiceWatcher>(okna.Forma_ocshibochniy_vibor);
+    }
 };
 
 } // namespace
@@ -245,11 +137,7 @@ private slots:
         setSystemMessageSink([this](const QString& text) { systemMessages_ << text; });
     }
     void init() { systemMessages_.clear(); }
-    void cleanup() {
-        cancelPendingPolls();
-        if (QWidget* w = QApplication::activeModalWidget())
-            w->close();
-    }
+    void cleanup() { closeLeftovers(); }
 
     // ---- Translation from Russian and from English ----------------------------------------------
 
@@ -288,7 +176,7 @@ private slots:
             });
         } else {
             whenModal(QStringLiteral("TForma_soobshenie"), [&](QWidget* w) {
-                refusal = messageText(w);
+                refusal = windowText(w);
                 child<QPushButton>(w, "Кнопка_закрыть")->click();
             });
         }
@@ -423,7 +311,7 @@ private slots:
             matchesAfterFirst = matches->text();
             // While the pair is shown, a pick asks to clear it first.
             whenModal(QStringLiteral("TForma_vopros_s_viborom"), [&](QWidget* q) {
-                clearQuestion = messageText(q);
+                clearQuestion = windowText(q);
                 child<QPushButton>(q, "Кнопка_да")->click();
             });
             enterOnRow(list, row(QStringLiteral("слово 3")));
@@ -470,7 +358,7 @@ private slots:
         Program p(home, numberedWords(1));
         QString refusal;
         whenModal(QStringLiteral("TForma_soobshenie"), [&](QWidget* w) {
-            refusal = messageText(w);
+            refusal = windowText(w);
             child<QPushButton>(w, "Кнопка_закрыть")->click();
         });
         p.action("Действие_сопоставление_пар_слов")->trigger();
@@ -542,7 +430,7 @@ private slots:
         Program p(home, numberedWords(records, excluded));
         QString refusal;
         whenModal(QStringLiteral("TForma_soobshenie"), [&](QWidget* w) {
-            refusal = messageText(w);
+            refusal = windowText(w);
             child<QPushButton>(w, "Кнопка_закрыть")->click();
         });
         p.action("Действие_найти_перевод")->trigger();
@@ -629,7 +517,7 @@ private slots:
             cells = cellsOf(list);
             if (!error.isEmpty()) {
                 whenModal(QStringLiteral("TForma_soobschenie_ob_oschibke"), [&](QWidget* e) {
-                    shownError = messageText(e);
+                    shownError = windowText(e);
                     child<QPushButton>(e, "Кнопка_закрыть")->click();
                 });
             }

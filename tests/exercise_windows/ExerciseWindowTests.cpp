@@ -12,6 +12,7 @@
 #include "store/RecordTableModel.h"
 #include "store/Records.h"
 #include "tests/support/TestSupport.h"
+#include "tests/support/WindowTestSupport.h"
 #include "ui/main/RecordTableView.h"
 #include "ui/main/TMainForm.h"
 
@@ -19,7 +20,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,7 +30,7 @@
 #include <memory>
 
 using namespace telvo;
-using telvo::test::TempHome;
+using namespace telvo::test;
 
 namespace {
 
@@ -46,89 +46,9 @@ const QString kTextExcludeAll =
 const QString kTextExcludeForgotten = QStringLiteral(
     "Нельзя слово исключать из показа в упражнениях, если оно отмечено как забытое.");
 
-struct Word {
-    QString english;
-    QString translation;
-    bool excluded = false;
-};
-
-QList<Word> numberedWords(int n) {
-    QList<Word> words;
-    for (int i = 1; i <= n; ++i)
-        words.append({QStringLiteral("word%1").arg(i), QStringLiteral("слово %1").arg(i)});
-    return words;
-}
-
-QByteArray dictionaryOf(const QList<Word>& words) {
-    QByteArray out;
-    for (const Word& w : words) {
-        DictRecord r;
-        r.Angliyskoe_slovo = w.english;
-        r.Transkriptsiya = QStringLiteral("тр ") + w.english;
-        r.Perevod = w.translation;
-        r.Data_dobavleniya = 45000;
-        r.Zapreshcheno_k_pokazu = w.excluded;
-        out += r.encode();
-    }
-    return out;
-}
-
-// Runs `act` on the modal window called `name` once it is the active modal one. If another
-// window (or none) stays up instead, whatever is modal is closed after a while so that a
-// failing test cannot hang; `act` then never runs and the test's checks fail.
-void whenModal(const QString& name, std::function<void(QWidget*)> act) {
-    auto* poll = new QTimer(qApp);
-    auto clock = std::make_shared<QElapsedTimer>();
-    clock->start();
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, clock, name, act] {
-        QWidget* w = QApplication::activeModalWidget();
-        if (w && w->objectName() == name) {
-            poll->stop();
-            poll->deleteLater();
-            act(w);
-            return;
-        }
-        if (clock->elapsed() > 3000) {
-            poll->stop();
-            poll->deleteLater();
-            qWarning("window %s did not come up", qPrintable(name));
-            if (w)
-                w->close();
-        }
-    });
-    poll->start(5);
-}
-
-template <class T> T* child(QWidget* w, const char* name) {
-    T* found = w->findChild<T*>(QString::fromUtf8(name));
-    if (!found)
-        qWarning("no control %s", name);
-    return found;
-}
-
-void click(QWidget* w, const char* button) {
-    if (auto* b = child<QPushButton>(w, button))
-        b->click();
-}
-
-void key(QWidget* w, Qt::Key k) {
-    // The control that has (or last had) the focus in `w`: keys go where the user's would.
-    QWidget* target = w->focusWidget();
-    QTest::keyClick(target ? target : w, k);
-}
-
-void type(QWidget* w, const QString& text) {
-    for (QChar ch : text)
-        QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(ch), Qt::NoModifier);
-}
-
-QString windowText(QWidget* w) {
-    for (const char* name :
-         {"Надпись_текст_сообщения", "Надпись_текст_вопроса", "Область_текста_сообщения"}) {
-        if (auto* label = w->findChild<QLabel*>(QString::fromUtf8(name)))
-            return label->text();
-    }
-    return {};
+// The words here carry a transcription of their own, which the recognition windows show.
+QString ownTranscription(const Word& w) {
+    return QStringLiteral("тр ") + w.english;
 }
 
 // Answers the next message, question or error window with `button`, keeping its text.
@@ -153,16 +73,13 @@ int ones(const QByteArray& b) {
 }
 
 // The program's windows on one data folder, with the exercise commands installed.
-class Program {
+class Program : public WindowProgram {
 public:
-    explicit Program(const TempHome& home) : home_(home) {
-        g = std::make_unique<Globalnye_peremennye_slovarya>();
-        form = std::make_unique<TMainForm>(*g);
-        okna.MainForm = form.get();
+    explicit Program(const TempHome& home) : WindowProgram(home) { start(); }
+
+protected:
+    void installWindows() override {
         installExerciseRangeCommands(*form, *g);
-        okna.Forma_soobshenie = new TForma_soobshenie(*g, form.get());
-        okna.Forma_vopros_s_viborom = new TForma_vopros_s_viborom(*g, form.get());
-        okna.Forma_soobschenie_ob_oschibke = new TForma_soobschenie_ob_oschibke(*g, form.get());
         okna.Forma_okno_pokaza_slova = new TForma_okno_pokaza_slova(*g, form.get());
         okna.Forma_okno_pokaza_russkogo_slova =
             new TForma_okno_pokaza_russkogo_slova(*g, form.get());
@@ -172,48 +89,8 @@ public:
             new TForma_podskazka_dlya_angliyskogo_slova(okna.Forma_okno_pokaza_slova);
         okna.Forma_izmeneniy_diapazona = new TForma_izmeneniy_diapazona(*g, form.get());
         okna.Forma_obnulenie_istoriy = new TForma_obnulenie_istoriy(*g, form.get());
-        g->okna = &okna;
-        form->show();
-        if (!QTest::qWaitForWindowExposed(form.get()))
-            qWarning("main window not exposed");
     }
-    ~Program() { form.reset(); }
-
-    QString file(const char* name) const { return home_.dataFolder() + u'/' + QLatin1String(name); }
-    QByteArray read(const char* name) const { return test::readFile(file(name)); }
-    bool exists(const char* name) const { return QFile::exists(file(name)); }
-    void trigger(const char* action) {
-        QAction* a = form->findChild<QAction*>(QString::fromUtf8(action));
-        QVERIFY2(a && a->isEnabled(), action);
-        a->trigger();
-    }
-    QString pane(const char* name) const { return child<QLabel>(form.get(), name)->text(); }
-    QString wordLabel() const { return pane("Надпись_английское_слово"); }
-
-    std::unique_ptr<Globalnye_peremennye_slovarya> g;
-    std::unique_ptr<TMainForm> form;
-    Okna okna;
-
-private:
-    const TempHome& home_;
 };
-
-void writeData(const TempHome& home, const QList<Word>& words) {
-    test::writeFile(home.dataFolder() + QStringLiteral("/Vocabulary.dictdat"), dictionaryOf(words));
-}
-
-void writeRange(const TempHome& home, bool whole, int start, int end, bool toEnd = false) {
-    RangeRecord r;
-    r.Vse_slova_slovarya = whole;
-    r.Nachalo_diapazona = start;
-    r.Konets_diapazona = end;
-    r.Do_kontsa = toEnd;
-    test::writeFile(home.dataFolder() + QStringLiteral("/upragneniy.uprdat"), r.encode());
-}
-
-void writeBytes(const TempHome& home, const char* name, const QByteArray& b) {
-    test::writeFile(home.dataFolder() + u'/' + QLatin1String(name), b);
-}
 
 const char* const kHistoryFiles[] = {"Stat_eng.dictstat", "Stat_rus.dictstat",
                                      "Stat_per_eng.dictstat", "Stat_per_rus.dictstat",
@@ -224,6 +101,8 @@ const char* const kHistoryFiles[] = {"Stat_eng.dictstat", "Stat_rus.dictstat",
 class ExerciseWindowTests : public QObject {
     Q_OBJECT
 private slots:
+    void cleanup() { closeLeftovers(); }
+
     void rangeWindowChecks_data();
     void rangeWindowChecks();
     void rangeWindowWholeDictionaryBox();
@@ -324,7 +203,7 @@ void ExerciseWindowTests::rangeWindowChecks() {
     QFETCH(QString, error);
     QFETCH(QString, focus);
     TempHome home;
-    writeData(home, numberedWords(10));
+    writeDictionary(home, numberedWords(10), ownTranscription);
     writeRange(home, false, 4, 5);
     Program p(home);
 
@@ -368,7 +247,7 @@ void ExerciseWindowTests::rangeWindowChecks() {
 
 void ExerciseWindowTests::rangeWindowWholeDictionaryBox() {
     TempHome home;
-    writeData(home, numberedWords(10));
+    writeDictionary(home, numberedWords(10), ownTranscription);
     writeRange(home, false, 4, 5);
     Program p(home);
 
@@ -400,10 +279,10 @@ void ExerciseWindowTests::rangeWindowWholeDictionaryBox() {
 
 void ExerciseWindowTests::rangeSaveDiscardsHistoriesAndMovesTheTable() {
     TempHome home;
-    writeData(home, numberedWords(10));
+    writeDictionary(home, numberedWords(10), ownTranscription);
     writeRange(home, true, 1, 10);
     for (const char* f : kHistoryFiles)
-        writeBytes(home, f, QByteArray(10, '\1'));
+        writeData(home, f, QByteArray(10, '\1'));
     Program p(home);
 
     auto focusOnShow = std::make_shared<QString>();
@@ -448,9 +327,9 @@ void ExerciseWindowTests::rangeClosedWithoutSavingChangesNothing() {
     QFETCH(bool, pressToEnd);
     QFETCH(bool, byEscape);
     TempHome home;
-    writeData(home, numberedWords(10));
+    writeDictionary(home, numberedWords(10), ownTranscription);
     writeRange(home, false, 2, 10, true);
-    writeBytes(home, "Stat_eng.dictstat", QByteArray(9, '\1'));
+    writeData(home, "Stat_eng.dictstat", QByteArray(9, '\1'));
     Program p(home);
     const QByteArray rangeFile = p.read("upragneniy.uprdat");
     QVERIFY(p.g->Do_kontsa);
@@ -488,8 +367,8 @@ void ExerciseWindowTests::rangeRefusedOnEmptyDictionary() {
 
 void ExerciseWindowTests::resetRefusesWithNothingTicked() {
     TempHome home;
-    writeData(home, numberedWords(4));
-    writeBytes(home, "Stat_rus.dictstat", test::bytes({1, 0, 1, 0}));
+    writeDictionary(home, numberedWords(4), ownTranscription);
+    writeData(home, "Stat_rus.dictstat", test::bytes({1, 0, 1, 0}));
     Program p(home);
 
     auto error = std::make_shared<QString>();
@@ -514,9 +393,9 @@ void ExerciseWindowTests::resetRefusesWithNothingTicked() {
 
 void ExerciseWindowTests::resetDeletesOnlyTheTicked() {
     TempHome home;
-    writeData(home, numberedWords(4));
+    writeDictionary(home, numberedWords(4), ownTranscription);
     for (const char* f : kHistoryFiles)
-        writeBytes(home, f, test::bytes({1, 1, 0, 0}));
+        writeData(home, f, test::bytes({1, 1, 0, 0}));
     Program p(home);
     QCOMPARE(p.pane("Панель_вывода_остатка_непредъявленных_слов"),
              QStringLiteral("  Остаток английских = 2"));
@@ -555,7 +434,7 @@ void ExerciseWindowTests::resetDeletesOnlyTheTicked() {
 
 void ExerciseWindowTests::resetWithoutHistories() {
     TempHome home;
-    writeData(home, numberedWords(4));
+    writeDictionary(home, numberedWords(4), ownTranscription);
     Program p(home);
     auto text = closeMessage();
     p.trigger("Действие_обнулить_историю");
@@ -566,7 +445,7 @@ void ExerciseWindowTests::resetWithoutHistories() {
 
 void ExerciseWindowTests::englishOneRecordRange() {
     TempHome home;
-    writeData(home, numberedWords(3));
+    writeDictionary(home, numberedWords(3), ownTranscription);
     writeRange(home, false, 2, 2);
     Program p(home);
 
@@ -591,7 +470,7 @@ void ExerciseWindowTests::englishOneRecordRange() {
 
 void ExerciseWindowTests::englishStopKeepsAnswersInHistory() {
     TempHome home;
-    writeData(home, numberedWords(10));
+    writeDictionary(home, numberedWords(10), ownTranscription);
     Program p(home);
 
     auto remainder = std::make_shared<QStringList>();
@@ -628,7 +507,7 @@ void ExerciseWindowTests::englishStopKeepsAnswersInHistory() {
 
 void ExerciseWindowTests::englishForgotMarksAndSelectsWord() {
     TempHome home;
-    writeData(home, numberedWords(6));
+    writeDictionary(home, numberedWords(6), ownTranscription);
     Program p(home);
     QVERIFY(!p.exists("Stat_forget.dictstat"));
 
@@ -654,8 +533,8 @@ void ExerciseWindowTests::englishForgotMarksAndSelectsWord() {
 
 void ExerciseWindowTests::f5ForgetsEvenWhileButtonDisabled() {
     TempHome home;
-    writeData(home, numberedWords(5));
-    writeBytes(home, "Stat_forget.dictstat", test::bytes({0, 0, 0, 1, 0}));
+    writeDictionary(home, numberedWords(5), ownTranscription);
+    writeData(home, "Stat_forget.dictstat", test::bytes({0, 0, 0, 1, 0}));
     Program p(home);
     p.g->Rezhim_zabytye = true;
 
@@ -684,9 +563,9 @@ void ExerciseWindowTests::allDoneQuestion_data() {
 void ExerciseWindowTests::allDoneQuestion() {
     QFETCH(bool, yes);
     TempHome home;
-    writeData(home, numberedWords(4));
+    writeDictionary(home, numberedWords(4), ownTranscription);
     const QByteArray done = test::bytes({1, 1, 1, 1});
-    writeBytes(home, "Stat_eng.dictstat", done);
+    writeData(home, "Stat_eng.dictstat", done);
     Program p(home);
 
     auto question = answer("TForma_vopros_s_viborom", yes ? "Кнопка_да" : "Кнопка_нет");
@@ -729,9 +608,9 @@ void ExerciseWindowTests::startRefusals() {
     QFETCH(QByteArray, forgotten);
     QFETCH(QString, text);
     TempHome home;
-    writeData(home, numberedWords(records));
+    writeDictionary(home, numberedWords(records), ownTranscription);
     if (!forgotten.isEmpty())
-        writeBytes(home, "Stat_forget.dictstat", forgotten);
+        writeData(home, "Stat_forget.dictstat", forgotten);
     Program p(home);
     p.g->Rezhim_zabytye = forgottenView;
 
@@ -749,7 +628,7 @@ void ExerciseWindowTests::boxRefusedWhenTooFewAllowed() {
     QList<Word> words = numberedWords(3);
     words[0].excluded = true;
     words[2].excluded = true;
-    writeData(home, words);
+    writeDictionary(home, words, ownTranscription);
     Program p(home);
     QCOMPARE(p.g->Kolichestvo_razreshennykh_k_pokazu, 1);
 
@@ -769,7 +648,7 @@ void ExerciseWindowTests::boxRefusedWhenTooFewAllowed() {
 
     QCOMPARE(*error, kTextExcludeAll);
     QCOMPARE(*state, QStringList({"word2", "0", "1"}));
-    QCOMPARE(p.read("Vocabulary.dictdat"), dictionaryOf(words));
+    QCOMPARE(p.read("Vocabulary.dictdat"), dictionaryOf(words, ownTranscription));
 }
 
 void ExerciseWindowTests::boxExcludesOrRefusesForgotten_data() {
@@ -782,11 +661,11 @@ void ExerciseWindowTests::boxExcludesOrRefusesForgotten() {
     QFETCH(bool, forgotten);
     TempHome home;
     const QList<Word> words = numberedWords(4);
-    writeData(home, words);
+    writeDictionary(home, words, ownTranscription);
     // A fixed range of one record, so the record presented is known.
     writeRange(home, false, 3, 3);
     if (forgotten)
-        writeBytes(home, "Stat_forget.dictstat", test::bytes({0, 0, 1, 0}));
+        writeData(home, "Stat_forget.dictstat", test::bytes({0, 0, 1, 0}));
     Program p(home);
 
     auto state = std::make_shared<QStringList>();
@@ -827,7 +706,7 @@ void ExerciseWindowTests::boxExcludesOrRefusesForgotten() {
 void ExerciseWindowTests::englishCaptionHintAndPane() {
     TempHome home;
     QList<Word> words = numberedWords(3);
-    writeData(home, words);
+    writeDictionary(home, words, ownTranscription);
     writeRange(home, false, 1, 1);
     Program p(home);
 
@@ -863,7 +742,7 @@ void ExerciseWindowTests::russianShowsTranslationAndFinishesWhole() {
     TempHome home;
     QList<Word> words = numberedWords(2);
     words[1].translation.clear();
-    writeData(home, words);
+    writeDictionary(home, words, ownTranscription);
     Program p(home);
 
     auto seen = std::make_shared<QStringList>();
@@ -896,7 +775,7 @@ void ExerciseWindowTests::russianShowsTranslationAndFinishesWhole() {
 
 void ExerciseWindowTests::russianHintGivesEnglishWord() {
     TempHome home;
-    writeData(home, numberedWords(3));
+    writeDictionary(home, numberedWords(3), ownTranscription);
     writeRange(home, false, 2, 2);
     Program p(home);
 
@@ -923,7 +802,7 @@ void ExerciseWindowTests::russianHintGivesEnglishWord() {
 
 void ExerciseWindowTests::russianIgnoredWhileGroupsOpen() {
     TempHome home;
-    writeData(home, numberedWords(1));
+    writeDictionary(home, numberedWords(1), ownTranscription);
     Program p(home);
     p.g->Okno_grupp_otkryto = true;
     // Nothing at all happens: no refusal, no window.

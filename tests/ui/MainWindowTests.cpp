@@ -8,6 +8,7 @@
 #include "store/RecordTableModel.h"
 #include "store/Records.h"
 #include "tests/support/TestSupport.h"
+#include "tests/support/WindowTestSupport.h"
 #include "ui/common/FlagIndicator.h"
 #include "ui/main/RecordTableDelegate.h"
 #include "ui/main/RecordTableView.h"
@@ -17,7 +18,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,7 +30,7 @@
 #include <memory>
 
 using namespace telvo;
-using telvo::test::TempHome;
+using namespace telvo::test;
 
 namespace {
 
@@ -38,175 +38,19 @@ const QString kQuestionDuplicate =
     QStringLiteral("Вводимое словое уже занесено в словарь! Нужно перейти к этому слову?");
 const QString kExitQuestion = QStringLiteral("Вы хотите выйти из программы Telvo: Vocabulary?");
 
-struct Word {
-    QString english;
-    QString translation;
-    bool excluded = false;
-    bool marked = false;
-};
-
-QByteArray dictionaryOf(const QList<Word>& words) {
-    QByteArray out;
-    for (const Word& w : words) {
-        DictRecord r;
-        r.Angliyskoe_slovo = w.english;
-        r.Transkriptsiya = QStringLiteral("тр");
-        r.Perevod = w.translation;
-        r.Data_dobavleniya = 45000;
-        r.Zapreshcheno_k_pokazu = w.excluded;
-        r.Otmecheno = w.marked;
-        out += r.encode();
-    }
-    return out;
-}
-
-QList<Word> numberedWords(int n) {
-    QList<Word> words;
-    for (int i = 1; i <= n; ++i)
-        words.append({QStringLiteral("word%1").arg(i), QStringLiteral("слово %1").arg(i)});
-    return words;
-}
-
-// Runs `act` on the modal window called `name` once it is the active modal one. If another
-// window (or none) stays up instead, whatever is modal is closed after a while so a failing
-// test cannot hang; `act` then never runs and the test's checks fail.
-// Polls still waiting; a test's leftovers must not act on the next test's windows.
-QList<QPointer<QTimer>>& pendingPolls() {
-    static QList<QPointer<QTimer>> polls;
-    return polls;
-}
-
-void cancelPendingPolls() {
-    for (const QPointer<QTimer>& poll : pendingPolls())
-        delete poll.data();
-    pendingPolls().clear();
-}
-
-void whenModal(const QString& name, std::function<void(QWidget*)> act) {
-    auto* poll = new QTimer(qApp);
-    pendingPolls().append(poll);
-    auto clock = std::make_shared<QElapsedTimer>();
-    clock->start();
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, clock, name, act] {
-        QWidget* w = QApplication::activeModalWidget();
-        if (w && w->objectName() == name) {
-            poll->stop();
-            poll->deleteLater();
-            act(w);
-            return;
-        }
-        if (clock->elapsed() > 3000) {
-            poll->stop();
-            poll->deleteLater();
-            qWarning("window %s did not come up", qPrintable(name));
-            if (w)
-                w->close();
-        }
-    });
-    poll->start(5);
-}
-
-template <class T> T* child(QWidget* w, const char* name) {
-    T* found = w->findChild<T*>(QString::fromUtf8(name));
-    if (!found)
-        qWarning("no control %s", name);
-    return found;
-}
-
-void click(QWidget* w, const char* button) {
-    if (auto* b = child<QPushButton>(w, button))
-        b->click();
-}
-
-// Types text the way a keyboard does; Cyrillic letters go one key event at a time.
-void type(QWidget* w, const QString& text) {
-    for (QChar ch : text)
-        QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(ch), Qt::NoModifier);
-}
-
-// Text of the message, question or error window `w`.
-QString windowText(QWidget* w) {
-    for (const char* name :
-         {"Надпись_текст_сообщения", "Надпись_текст_вопроса", "Область_текста_сообщения"}) {
-        if (auto* label = w->findChild<QLabel*>(QString::fromUtf8(name)))
-            return label->text();
-    }
-    return {};
-}
-
 // The program's windows on one data folder.
-class Program {
+class Program : public WindowProgram {
 public:
-    explicit Program(const TempHome& home) : home_(home) { start(); }
-    ~Program() { form.reset(); }
+    explicit Program(const TempHome& home) : WindowProgram(home) { start(); }
 
-    void start() {
-        g = std::make_unique<Globalnye_peremennye_slovarya>();
-        form = std::make_unique<TMainForm>(*g);
-        okna = Okna{};
-        okna.MainForm = form.get();
-        okna.Forma_soobshenie = new TForma_soobshenie(*g, form.get());
-        okna.Forma_vopros_s_viborom = new TForma_vopros_s_viborom(*g, form.get());
-        okna.Forma_soobschenie_ob_oschibke = new TForma_soobschenie_ob_oschibke(*g, form.get());
-        g->okna = &okna;
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    }
-
-    // Makes the main window the active one, as it is again after a dialog closes on a desktop,
-    // so that its command keys work.
-    void activate() {
-        form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
-    }
-
-    // Closes the window answering the exit question with "Да"; true when it closed.
-    bool closeAnsweringYes() {
-        whenModal(QStringLiteral("TForma_vopros_s_viborom"),
-                  [](QWidget* q) { click(q, "Кнопка_да"); });
-        return form->close();
-    }
-
-    void restart() {
-        QVERIFY(closeAnsweringYes());
-        form.reset();
-        start();
-    }
-
-    QString file(const char* name) const { return home_.dataFolder() + u'/' + QLatin1String(name); }
-    QByteArray dictionary() const { return test::readFile(file("Vocabulary.dictdat")); }
-    QAction* action(const char* name) const {
-        return form->findChild<QAction*>(QString::fromUtf8(name));
-    }
-    template <class T> T* control(const char* name) const { return child<T>(form.get(), name); }
-    QString wordLabel() const { return control<QLabel>("Надпись_английское_слово")->text(); }
-    RecordTableView& table() const { return form->table(); }
+    QByteArray dictionary() const { return read("Vocabulary.dictdat"); }
 
     // Clicks the cell of `row` (1-based data row) in column 2.
     void clickRow(int row) const {
         const QRect cell = table().visualRect(form->model().index(row - 1, 2));
         QTest::mouseClick(table().viewport(), Qt::LeftButton, {}, cell.center());
     }
-
-    std::unique_ptr<Globalnye_peremennye_slovarya> g;
-    std::unique_ptr<TMainForm> form;
-    Okna okna;
-
-private:
-    const TempHome& home_;
 };
-
-void writeDictionary(const TempHome& home, const QList<Word>& words) {
-    test::writeFile(home.dataFolder() + QStringLiteral("/Vocabulary.dictdat"), dictionaryOf(words));
-}
-
-void writeRange(const TempHome& home, bool whole, int start, int end) {
-    RangeRecord range;
-    range.Vse_slova_slovarya = whole;
-    range.Nachalo_diapazona = start;
-    range.Konets_diapazona = end;
-    test::writeFile(home.dataFolder() + QStringLiteral("/upragneniy.uprdat"), range.encode());
-}
 
 QString englishOfRecord(const QByteArray& dictionary, int number) {
     return DictRecord::decode(dictionary.constData() + (number - 1) * DictRecord::kSize)
@@ -220,11 +64,7 @@ class MainWindowTests : public QObject {
 
 private slots:
     void initTestCase() { QGuiApplication::clipboard()->clear(); }
-    void cleanup() {
-        cancelPendingPolls();
-        if (QWidget* w = QApplication::activeModalWidget())
-            w->close();
-    }
+    void cleanup() { closeLeftovers(); }
 
     // ---- Refusals and questions of the dialogs ------------------------------------------------
 

@@ -8,6 +8,7 @@
 #include "store/RecordTableModel.h"
 #include "store/Records.h"
 #include "tests/support/TestSupport.h"
+#include "tests/support/WindowTestSupport.h"
 #include "ui/main/RecordTableView.h"
 #include "ui/main/TMainForm.h"
 
@@ -25,96 +26,12 @@
 #include <memory>
 
 using namespace telvo;
-using telvo::test::TempHome;
+using namespace telvo::test;
 
 namespace {
 
 const QString kExcludedNotForgotten = QStringLiteral(
     "Нельзя отмечать слово как забытое, если оно исключено из показа в упражнениях.");
-
-struct Word {
-    QString english;
-    QString translation;
-    bool excluded = false;
-    bool marked = false;
-    double added = 45000;
-};
-
-QByteArray dictionaryOf(const QList<Word>& words) {
-    QByteArray out;
-    for (const Word& w : words) {
-        DictRecord r;
-        r.Angliyskoe_slovo = w.english;
-        r.Transkriptsiya = QStringLiteral("тр");
-        r.Perevod = w.translation;
-        r.Data_dobavleniya = w.added;
-        r.Zapreshcheno_k_pokazu = w.excluded;
-        r.Otmecheno = w.marked;
-        out += r.encode();
-    }
-    return out;
-}
-
-QList<Word> numberedWords(int n) {
-    QList<Word> words;
-    for (int i = 1; i <= n; ++i)
-        words.append({QStringLiteral("word%1").arg(i), QStringLiteral("слово %1").arg(i)});
-    return words;
-}
-
-// What a modal window showed, and how it was answered.
-QString windowText(QWidget* w) {
-    for (const char* name :
-         {"Надпись_текст_сообщения", "Надпись_текст_вопроса", "Область_текста_сообщения"}) {
-        if (auto* label = w->findChild<QLabel*>(QString::fromUtf8(name)))
-            return label->text();
-    }
-    return {};
-}
-
-// Answers every message, question and error window that comes up while it lives: questions
-// with `yes`, the others closed; what they said is kept in `seen`. Other modal windows are
-// handed to `dialog`.
-class ModalDriver : public QObject {
-public:
-    explicit ModalDriver(bool yes = true) : yes_(yes) {
-        connect(&poll_, &QTimer::timeout, this, &ModalDriver::look);
-        poll_.start(5);
-    }
-    std::function<void(QWidget*)> dialog;
-    QStringList seen;
-    void setYes(bool yes) { yes_ = yes; }
-
-private:
-    void look() {
-        QWidget* w = QApplication::activeModalWidget();
-        if (!w || dialogs_.contains(w))
-            return;
-        const QString name = w->objectName();
-        if (name == QLatin1String("TForma_vopros_s_viborom")) {
-            seen << name + u':' + windowText(w);
-            w->findChild<QPushButton*>(yes_ ? QStringLiteral("Кнопка_да")
-                                            : QStringLiteral("Кнопка_нет"))
-                ->click();
-        } else if (name == QLatin1String("TForma_soobshenie") ||
-                   name == QLatin1String("TForma_soobschenie_ob_oschibke")) {
-            seen << name + u':' + windowText(w);
-            w->close();
-        } else if (dialog) {
-            // Each dialog is driven once; the message windows are shown again and again.
-            // Driven from a timer of its own: this poll must keep answering the windows the
-            // dialog opens, and a timer does not fire again while its slot runs.
-            dialogs_.append(w);
-            QTimer::singleShot(0, this, [this, w = QPointer<QWidget>(w)] {
-                if (w)
-                    dialog(w);
-            });
-        }
-    }
-    QTimer poll_;
-    bool yes_;
-    QList<QPointer<QWidget>> dialogs_;
-};
 
 QString message(const QString& text) {
     return QStringLiteral("TForma_soobshenie:") + text;
@@ -126,46 +43,14 @@ QString question(const QString& text) {
     return QStringLiteral("TForma_vopros_s_viborom:") + text;
 }
 
-void type(QWidget* w, const QString& text) {
-    for (QChar ch : text)
-        QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(ch), Qt::NoModifier);
-}
-
-class Program {
+class Program : public WindowProgram {
 public:
-    explicit Program(const TempHome& home) : home_(home) {
-        g = std::make_unique<Globalnye_peremennye_slovarya>();
-        form = std::make_unique<TMainForm>(*g);
-        okna.MainForm = form.get();
-        okna.Forma_soobshenie = new TForma_soobshenie(*g, form.get());
-        okna.Forma_vopros_s_viborom = new TForma_vopros_s_viborom(*g, form.get());
-        okna.Forma_soobschenie_ob_oschibke = new TForma_soobschenie_ob_oschibke(*g, form.get());
-        g->okna = &okna;
-        form->show();
-        form->activateWindow();
-        if (!QTest::qWaitForWindowActive(form.get()))
-            qWarning("main window not active");
+    explicit Program(const TempHome& home) : WindowProgram(home) {
+        start();
+        activate();
     }
 
-    QString file(const char* name) const { return home_.dataFolder() + u'/' + QLatin1String(name); }
-    bool exists(const char* name) const { return QFileInfo::exists(file(name)); }
-    QByteArray read(const char* name) const { return test::readFile(file(name)); }
-    template <class T> T* control(const char* name) const {
-        return form->findChild<T*>(QString::fromUtf8(name));
-    }
-    RecordTableView& table() const { return form->table(); }
     int selectedRecord() const { return form->model().recordNumber(form->selectedRow() - 1); }
-    // The main window is active again, as it is on a desktop once a message window closed;
-    // only then do its command keys and focus changes work.
-    void activate() {
-        form->activateWindow();
-        if (!QTest::qWaitFor([this] { return QApplication::activeWindow() == form.get(); }, 2000))
-            qWarning("main window not active");
-    }
-    void key(int key, Qt::KeyboardModifiers mods = {}) {
-        activate();
-        QTest::keyClick(&table(), Qt::Key(key), mods);
-    }
     void selectRecord(int number) {
         const int rows = form->model().rowCount();
         for (int row = 1; row <= rows; ++row)
@@ -173,29 +58,8 @@ public:
                 form->selectRow(row);
         table().setFocus();
     }
-    QString forgottenPane() const {
-        return control<QLabel>("Панель_вывода_количества_забытых_слов")->text();
-    }
-
-    std::unique_ptr<Globalnye_peremennye_slovarya> g;
-    std::unique_ptr<TMainForm> form;
-    Okna okna;
-
-private:
-    const TempHome& home_;
+    QString forgottenPane() const { return pane("Панель_вывода_количества_забытых_слов"); }
 };
-
-void writeData(const TempHome& home, const char* name, const QByteArray& bytes) {
-    test::writeFile(home.dataFolder() + u'/' + QLatin1String(name), bytes);
-}
-
-void writeRange(const TempHome& home, bool whole, int start, int end) {
-    RangeRecord range;
-    range.Vse_slova_slovarya = whole;
-    range.Nachalo_diapazona = start;
-    range.Konets_diapazona = end;
-    writeData(home, "upragneniy.uprdat", range.encode());
-}
 
 QByteArray flags(std::initializer_list<int> set, int count) {
     QByteArray out(count, '\0');
@@ -210,10 +74,7 @@ class SearchMarkTests : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() {
-        if (QWidget* w = QApplication::activeModalWidget())
-            w->close();
-    }
+    void cleanup() { closeLeftovers(); }
 
     // ---- Forgotten words one by one -----------------------------------------------------------
 
