@@ -47,20 +47,13 @@ int main(int argc, char** argv) {
     // (Qt parent), so they live exactly as long as it does; none is shown here.
     telvo::TMainForm mainForm(g);
     okna.MainForm = &mainForm;
-    telvo::installExerciseRangeCommands(mainForm, g);
     okna.Forma_naiyti_perevod = new telvo::TForma_naiyti_perevod(g, &mainForm);
     okna.Forma_ocshibochniy_vibor = new telvo::TForma_ocshibochniy_vibor(&mainForm);
     okna.Forma_soobshenie = new telvo::TForma_soobshenie(g, &mainForm);
     okna.Forma_vopros_s_viborom = new telvo::TForma_vopros_s_viborom(g, &mainForm);
     okna.Forma_soobschenie_ob_oschibke = new telvo::TForma_soobschenie_ob_oschibke(g, &mainForm);
     okna.Forma_vspomnit_zabitie_slova = new telvo::TForma_vspomnit_zabitie_slova(g, &mainForm);
-    // The remaining long-lived windows follow here, in this order: TForma_vspomnit_zabitie_slova,
-    // TForma_poryadok_proslushivaniya, TForma_okno_pokaza_slova,
-    // TForma_okno_pokaza_russkogo_slova, TForma_podskazka_dlya_russkogo_slova,
-    // TForma_podskazka_dlya_angliyskogo_slova, TForma_okno_pokaza_perevodov,
-    // TForma_okno_perevodov_s_angliyskogo, TForma_izmeneniy_diapazona, TForma_obnulenie_istoriy,
-    // TForma_dobavit_gruppu_slov, TForma_gruppy_slov, TForma_vibor_papki_so_zvukami,
-    // TForma_znaki_transkripcii.
+    // TForma_poryadok_proslushivaniya comes here once the player exists.
     okna.Forma_okno_pokaza_slova = new telvo::TForma_okno_pokaza_slova(g, &mainForm);
     okna.Forma_okno_pokaza_russkogo_slova =
         new telvo::TForma_okno_pokaza_russkogo_slova(g, &mainForm);
@@ -73,11 +66,18 @@ int main(int argc, char** argv) {
         new telvo::TForma_okno_perevodov_s_angliyskogo(g, &mainForm);
     okna.Forma_izmeneniy_diapazona = new telvo::TForma_izmeneniy_diapazona(g, &mainForm);
     okna.Forma_obnulenie_istoriy = new telvo::TForma_obnulenie_istoriy(g, &mainForm);
+    // Then, as their subsystems land: TForma_dobavit_gruppu_slov, TForma_gruppy_slov,
+    // TForma_vibor_papki_so_zvukami, TForma_znaki_transkripcii.
 
+    // The commands find their windows through the registry when they run.
+    telvo::installExerciseRangeCommands(mainForm, g);
     telvo::installChoiceExerciseCommands(mainForm, g);
 
     // Its show handler prepares the data folder and loads the dictionary.
     mainForm.show();
+    // Without a window manager nobody gives the new window the keyboard, and its command keys
+    // would not work until a click.
+    mainForm.activateWindow();
     const int code = app.exec();
 
     // The main window empties the clipboard when it closes; doing it again costs nothing.
