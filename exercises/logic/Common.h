@@ -101,6 +101,41 @@ template <class E> bool anyForgotten(const std::vector<E>& table) {
     return false;
 }
 
+// One range table seen through its done column, whatever its element type, so that an exercise
+// with two tables of different types (English/Russian, from Russian/from English) has one code
+// path for counting, eligibility and marking done.
+class RangeTableOps {
+public:
+    template <class E>
+    RangeTableOps(const Globalnye_peremennye_slovarya& g, std::vector<E>& table, bool E::*done)
+        : size_([&table] { return int32_t(table.size()); }), open_([&g, &table, done](int32_t i) {
+              return isOpen(table[size_t(i)], done, g.Rezhim_zabytye);
+          }),
+          setDone_([&table, done](int32_t i) { table[size_t(i)].*done = true; }),
+          anyForgotten_([&table] { return telvo::anyForgotten(table); }) {}
+
+    int32_t size() const { return size_(); }
+    // Not done, not excluded and, in the forgotten view, forgotten.
+    bool open(int32_t i) const { return open_(i); }
+    void setDone(int32_t i) {
+        if (i >= 0 && i < size())
+            setDone_(i);
+    }
+    int32_t remaining() const {
+        int32_t n = 0;
+        for (int32_t i = 0, end = size(); i < end; ++i)
+            n += open(i) ? 1 : 0;
+        return n;
+    }
+    bool anyForgotten() const { return anyForgotten_(); }
+
+private:
+    std::function<int32_t()> size_;
+    std::function<bool(int32_t)> open_;
+    std::function<void(int32_t)> setDone_;
+    std::function<bool()> anyForgotten_;
+};
+
 // Up to `attempts` draws from 0 .. size-1; the first index that `ok` accepts wins. When no draw
 // hits, the first accepted index in order; -1 when none is accepted.
 int32_t drawIndex(RandomGenerator& random, int32_t size, int64_t attempts,

@@ -53,7 +53,12 @@ using RusE = tip_Zapis_dinamicheskogo_massiva_russkikh_slov;
 } // namespace
 
 RecognitionExercise::RecognitionExercise(Globalnye_peremennye_slovarya& g, RecognitionKind kind)
-    : g_(g), kind_(kind) {}
+    : g_(g), kind_(kind),
+      table_(kind == RecognitionKind::English
+                 ? RangeTableOps(g, g.exerciseTables.Dinamicheskiy_massiv_angliyskikh_slov,
+                                 &EngE::Uzhe_bylo_predyavleno_dlya_opoznaniya)
+                 : RangeTableOps(g, g.exerciseTables.Dinamicheskiy_massiv_russkikh_slov,
+                                 &RusE::Uzhe_bylo_predyavleno_dlya_opoznaniya)) {}
 
 StartDecision RecognitionExercise::preCheck(const Globalnye_peremennye_slovarya& g,
                                             RecognitionKind kind) {
@@ -70,31 +75,6 @@ const char* RecognitionExercise::procedureName() const {
     return texts(kind_).procedure;
 }
 
-int32_t RecognitionExercise::size() const {
-    return kind_ == RecognitionKind::English
-               ? int32_t(g_.exerciseTables.Dinamicheskiy_massiv_angliyskikh_slov.size())
-               : int32_t(g_.exerciseTables.Dinamicheskiy_massiv_russkikh_slov.size());
-}
-
-bool RecognitionExercise::open(int32_t i) const {
-    if (kind_ == RecognitionKind::English)
-        return isOpen(g_.exerciseTables.Dinamicheskiy_massiv_angliyskikh_slov[size_t(i)],
-                      &EngE::Uzhe_bylo_predyavleno_dlya_opoznaniya, g_.Rezhim_zabytye);
-    return isOpen(g_.exerciseTables.Dinamicheskiy_massiv_russkikh_slov[size_t(i)],
-                  &RusE::Uzhe_bylo_predyavleno_dlya_opoznaniya, g_.Rezhim_zabytye);
-}
-
-void RecognitionExercise::setDone(int32_t i) {
-    if (i < 0 || i >= size())
-        return;
-    if (kind_ == RecognitionKind::English)
-        g_.exerciseTables.Dinamicheskiy_massiv_angliyskikh_slov[size_t(i)]
-            .Uzhe_bylo_predyavleno_dlya_opoznaniya = true;
-    else
-        g_.exerciseTables.Dinamicheskiy_massiv_russkikh_slov[size_t(i)]
-            .Uzhe_bylo_predyavleno_dlya_opoznaniya = true;
-}
-
 void RecognitionExercise::build() {
     if (kind_ == RecognitionKind::English)
         buildEnglishTable(g_);
@@ -103,10 +83,7 @@ void RecognitionExercise::build() {
 }
 
 int32_t RecognitionExercise::remaining() const {
-    int32_t n = 0;
-    for (int32_t i = 0; i < size(); ++i)
-        n += open(i) ? 1 : 0;
-    return n;
+    return table_.remaining();
 }
 
 StartDecision RecognitionExercise::start() {
@@ -115,13 +92,9 @@ StartDecision RecognitionExercise::start() {
                                                                : g_.Obnovit_russkie_slova;
         if (flagged)
             build();
-        const bool forgotten =
-            kind_ == RecognitionKind::English
-                ? anyForgotten(g_.exerciseTables.Dinamicheskiy_massiv_angliyskikh_slov)
-                : anyForgotten(g_.exerciseTables.Dinamicheskiy_massiv_russkikh_slov);
         const Texts& t = texts(kind_);
-        return decideStart(g_.Rezhim_zabytye, remaining(), forgotten, QString::fromUtf8(t.pane),
-                           QString::fromUtf8(t.question));
+        return decideStart(g_.Rezhim_zabytye, remaining(), table_.anyForgotten(),
+                           QString::fromUtf8(t.pane), QString::fromUtf8(t.question));
     });
 }
 

@@ -85,14 +85,15 @@ public:
     void save();
 
 private:
-    int32_t size() const;
-    bool open(int32_t i) const;
-    void setDone(int32_t i);
+    int32_t size() const { return table_.size(); }
+    bool open(int32_t i) const { return table_.open(i); }
+    void setDone(int32_t i) { table_.setDone(i); }
     void build();
     const char* procedureName() const;
 
     Globalnye_peremennye_slovarya& g_;
     RecognitionKind kind_;
+    RangeTableOps table_;
     int32_t current_ = 0;
     int64_t attemptLimit_ = 0;
 };

@@ -67,7 +67,12 @@ int32_t drawOtherRow(RandomGenerator& random, int32_t r, int32_t rows) {
 } // namespace
 
 TranslationExercise::TranslationExercise(Globalnye_peremennye_slovarya& g, TranslationKind kind)
-    : g_(g), kind_(kind) {}
+    : g_(g), kind_(kind),
+      table_(kind == TranslationKind::FromRussian
+                 ? RangeTableOps(g, g.exerciseTables.Dinamicheskiy_massiv_perevodov_s_russkogo,
+                                 &RusE::Uzhe_bylo_predyavleno_dlya_opoznaniya)
+                 : RangeTableOps(g, g.exerciseTables.Dinamicheskiy_massiv_perevodov_s_angliyskogo,
+                                 &EngE::Uzhe_bylo_predyavleno_dlya_opoznaniya)) {}
 
 StartDecision TranslationExercise::preCheck(const Globalnye_peremennye_slovarya& g,
                                             TranslationKind) {
@@ -82,31 +87,6 @@ StartDecision TranslationExercise::preCheck(const Globalnye_peremennye_slovarya&
     return {StartAction::Open, {}, {}};
 }
 
-int32_t TranslationExercise::size() const {
-    return kind_ == TranslationKind::FromRussian
-               ? int32_t(g_.exerciseTables.Dinamicheskiy_massiv_perevodov_s_russkogo.size())
-               : int32_t(g_.exerciseTables.Dinamicheskiy_massiv_perevodov_s_angliyskogo.size());
-}
-
-bool TranslationExercise::open(int32_t i) const {
-    if (kind_ == TranslationKind::FromRussian)
-        return isOpen(g_.exerciseTables.Dinamicheskiy_massiv_perevodov_s_russkogo[size_t(i)],
-                      &RusE::Uzhe_bylo_predyavleno_dlya_opoznaniya, g_.Rezhim_zabytye);
-    return isOpen(g_.exerciseTables.Dinamicheskiy_massiv_perevodov_s_angliyskogo[size_t(i)],
-                  &EngE::Uzhe_bylo_predyavleno_dlya_opoznaniya, g_.Rezhim_zabytye);
-}
-
-void TranslationExercise::setDone(int32_t i) {
-    if (i < 0 || i >= size())
-        return;
-    if (kind_ == TranslationKind::FromRussian)
-        g_.exerciseTables.Dinamicheskiy_massiv_perevodov_s_russkogo[size_t(i)]
-            .Uzhe_bylo_predyavleno_dlya_opoznaniya = true;
-    else
-        g_.exerciseTables.Dinamicheskiy_massiv_perevodov_s_angliyskogo[size_t(i)]
-            .Uzhe_bylo_predyavleno_dlya_opoznaniya = true;
-}
-
 void TranslationExercise::build() {
     if (kind_ == TranslationKind::FromRussian)
         buildTranslationFromRussianTables(g_);
@@ -115,10 +95,7 @@ void TranslationExercise::build() {
 }
 
 int32_t TranslationExercise::remaining() const {
-    int32_t n = 0;
-    for (int32_t i = 0; i < size(); ++i)
-        n += open(i) ? 1 : 0;
-    return n;
+    return table_.remaining();
 }
 
 StartDecision TranslationExercise::start() {
@@ -128,13 +105,9 @@ StartDecision TranslationExercise::start() {
                                  : g_.Obnovit_perevody_s_angliyskogo;
         if (flagged)
             build();
-        const bool forgotten =
-            kind_ == TranslationKind::FromRussian
-                ? anyForgotten(g_.exerciseTables.Dinamicheskiy_massiv_perevodov_s_russkogo)
-                : anyForgotten(g_.exerciseTables.Dinamicheskiy_massiv_perevodov_s_angliyskogo);
         const Texts& t = texts(kind_);
-        return decideStart(g_.Rezhim_zabytye, remaining(), forgotten, QString::fromUtf8(t.pane),
-                           QString::fromUtf8(t.question));
+        return decideStart(g_.Rezhim_zabytye, remaining(), table_.anyForgotten(),
+                           QString::fromUtf8(t.pane), QString::fromUtf8(t.question));
     });
 }
 

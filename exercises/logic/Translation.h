@@ -87,9 +87,9 @@ public:
     void save();
 
 private:
-    int32_t size() const;
-    bool open(int32_t i) const;
-    void setDone(int32_t i);
+    int32_t size() const { return table_.size(); }
+    bool open(int32_t i) const { return table_.open(i); }
+    void setDone(int32_t i) { table_.setDone(i); }
     QString answerText() const;
     void build();
     bool fillList();
@@ -97,6 +97,7 @@ private:
 
     Globalnye_peremennye_slovarya& g_;
     TranslationKind kind_;
+    RangeTableOps table_;
     int32_t current_ = 0;
     int32_t answerRow_ = 0;
     int32_t selectedRow_ = 0;
