@@ -158,15 +158,9 @@ class BlockedFolderTest : public DataFolderTest,
 TEST_P(BlockedFolderTest, IsReportedUnderProcedureName) {
     const QString blocker = home.path() + QStringLiteral("/data/") + GetParam().plainFile;
     writeFile(blocker, QByteArray("not a folder"));
-    try {
-        Proverka_nalichiya_bazy_slov(g);
-        FAIL() << "the failure was not reported";
-    } catch (const ProgramEnded& ended) {
-        EXPECT_EQ(ended.reportText, QStringLiteral("Исключение :   Не удалось создать папку ") +
-                                        blocker +
-                                        QStringLiteral("  ...   в модуле :  "
-                                                       "Проверка_наличия_базы_слов  ..."));
-    }
+    EXPECT_EQ(reportOf([&] { Proverka_nalichiya_bazy_slov(g); }),
+              QStringLiteral("Исключение :   Не удалось создать папку ") + blocker +
+                  QStringLiteral("  ...   в модуле :  Проверка_наличия_базы_слов  ..."));
     EXPECT_EQ(readFile(blocker), QByteArray("not a folder"));
 }
 

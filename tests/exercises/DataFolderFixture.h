@@ -109,12 +109,4 @@ private:
     SystemMessageSink oldSink_;
 };
 
-// The report text ends with the name of the procedure that failed.
-inline ::testing::AssertionResult reportedAs(const QString& reportText, const QString& name) {
-    const QString tail = QStringLiteral("  ...   в модуле :  ") + name + QStringLiteral("  ...");
-    if (reportText.endsWith(tail))
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "report: " << reportText.toStdString();
-}
-
 } // namespace telvo::test

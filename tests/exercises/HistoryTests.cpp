@@ -76,12 +76,8 @@ TEST_F(Histories, FailedResetIsReportedAndStillFlags) {
     QFile::remove(g.puti.statRus);
     QDir().mkpath(g.puti.statRus + "/x");
     clearRebuildFlags();
-    try {
-        Obnulenie_statistiki(g, true);
-        FAIL() << "no report";
-    } catch (const ProgramEnded& e) {
-        EXPECT_TRUE(reportedAs(e.reportText, "Обнуление_статистики"));
-    }
+    EXPECT_TRUE(
+        reportedAs(reportOf([&] { Obnulenie_statistiki(g, true); }), "Обнуление_статистики"));
     EXPECT_TRUE(g.Obnovit_russkie_slova);
     // The other histories were reset before the report.
     EXPECT_FALSE(exists(g.puti.statPair));
@@ -193,12 +189,7 @@ TEST_F(Exclusion, FailureIsReportedAndStillFlags) {
         SCOPED_TRACE(name);
         clearRebuildFlags();
         g.Nomer_tekushchey_zapisi = 1;
-        try {
-            procedure(g);
-            FAIL() << "no report";
-        } catch (const ProgramEnded& e) {
-            EXPECT_TRUE(reportedAs(e.reportText, QString::fromUtf8(name)));
-        }
+        EXPECT_TRUE(reportedAs(reportOf([&] { procedure(g); }), QString::fromUtf8(name)));
         EXPECT_TRUE(g.Obnovit_angliyskie_slova);
         EXPECT_TRUE(g.Obnovit_perevody_s_russkogo);
         EXPECT_TRUE(g.Obnovit_nayti_perevod);

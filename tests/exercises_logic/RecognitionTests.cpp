@@ -328,13 +328,7 @@ TEST_F(Recognition, FailureOfTheBuildIsReportedUnderTheStartingProcedure) {
     g.Kolichestvo_zapisey = 3;
     setRange(1, 3);
     RecognitionExercise ex(g, RecognitionKind::Russian);
-    try {
-        ex.start();
-        FAIL() << "a missing dictionary must be reported";
-    } catch (const ProgramEnded& e) {
-        EXPECT_TRUE(e.reportText.contains("Предъявление_случайных_русских_слов"))
-            << e.reportText.toStdString();
-    }
+    EXPECT_TRUE(reportedAs(reportOf([&] { ex.start(); }), "Предъявление_случайных_русских_слов"));
 }
 
 struct PreCheckCase {

@@ -152,13 +152,9 @@ TEST_F(DataFolderTest, WithTwoEqualRecordsTheLaterOneIsTheMatch) {
 
 TEST_F(DataFolderTest, DuplicateCheckReportsAMissingDictionaryUnderItsName) {
     g.Rezhim_dobavleniya = true;
-    try {
-        Proverka_novogo_slova_na_sovpadenie(g, "cat");
-        FAIL() << "no failure reported";
-    } catch (const telvo::test::ProgramEnded& e) {
-        EXPECT_TRUE(e.reportText.contains("Проверка_нового_слова_на_совпадение"))
-            << e.reportText.toStdString();
-    }
+    EXPECT_TRUE(telvo::test::reportedAs(
+        telvo::test::reportOf([&] { Proverka_novogo_slova_na_sovpadenie(g, "cat"); }),
+        "Проверка_нового_слова_на_совпадение"));
 }
 
 // ---- modification date ----

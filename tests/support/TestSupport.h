@@ -6,7 +6,9 @@
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 #include <initializer_list>
+#include <utility>
 
 namespace telvo::test {
 
@@ -35,6 +37,27 @@ private:
     QByteArray oldRuntime_;
     ProgramTerminator oldTerminator_;
 };
+
+// The report text of the failure `work` reported (TempHome's terminator throws it), or the
+// empty text when `work` reported none.
+template <class Work> QString reportOf(Work&& work) {
+    try {
+        std::forward<Work>(work)();
+    } catch (const ProgramEnded& ended) {
+        return ended.reportText;
+    }
+    return {};
+}
+
+// The report text ends with the name of the procedure that failed.
+inline ::testing::AssertionResult reportedAs(const QString& reportText, const QString& name) {
+    if (reportText.isEmpty())
+        return ::testing::AssertionFailure() << "no failure reported";
+    const QString tail = QStringLiteral("  ...   в модуле :  ") + name + QStringLiteral("  ...");
+    if (reportText.endsWith(tail))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "report: " << reportText.toStdString();
+}
 
 QByteArray readFile(const QString& path);
 void writeFile(const QString& path, const QByteArray& bytes);
