@@ -2,7 +2,6 @@
 
 #include "app/core/Failure.h"
 #include "platform/Files.h"
-#include "platform/KeyboardLayout.h"
 #include "store/Binary.h"
 #include "store/Cp1251.h"
 #include "store/RecordFile.h"
@@ -123,10 +122,6 @@ QString Data_izmeneniya_slovarya(Globalnye_peremennye_slovarya& g) {
             text += QLocale().toString(modified.date(), QLocale::ShortFormat);
         return text;
     });
-}
-
-bool Raskladka_klaviatury() {
-    return reportFailuresAs("Раскладка_клавиатуры", [] { return platform::isEnglishUsLayout(); });
 }
 
 } // namespace telvo

@@ -25,8 +25,4 @@ bool Proverka_novogo_slova_na_sovpadenie(Globalnye_peremennye_slovarya& g, const
 // read the text ends after the colon: the status bar shows no date rather than a false one.
 QString Data_izmeneniya_slovarya(Globalnye_peremennye_slovarya& g);
 
-// True when the active keyboard layout is English (US); any other layout, other English
-// variants included, is not. Tests decide the answer with platform::setKeyboardLayoutOverride.
-bool Raskladka_klaviatury();
-
 } // namespace telvo

@@ -1,7 +1,7 @@
 #include "exercises/logic/Common.h"
 
 #include "app/core/Failure.h"
-#include "exercises/ByteFile.h"
+#include "store/ByteFile.h"
 #include "store/Forgotten.h"
 #include "store/RecordFile.h"
 #include "store/Records.h"

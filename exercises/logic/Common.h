@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/core/Globals.h"
-#include "exercises/Histories.h"
+#include "store/Histories.h"
 
 #include <QByteArray>
 #include <QString>

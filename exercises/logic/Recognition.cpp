@@ -1,8 +1,8 @@
 #include "exercises/logic/Recognition.h"
 
 #include "app/core/Failure.h"
-#include "exercises/Exclusion.h"
-#include "exercises/Histories.h"
+#include "store/Exclusion.h"
+#include "store/Histories.h"
 #include "exercises/logic/HistorySaves.h"
 #include "exercises/logic/Tables.h"
 

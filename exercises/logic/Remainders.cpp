@@ -1,7 +1,7 @@
 #include "exercises/logic/Remainders.h"
 
 #include "app/core/Failure.h"
-#include "exercises/Histories.h"
+#include "store/Histories.h"
 #include "exercises/logic/Common.h"
 #include "store/Records.h"
 

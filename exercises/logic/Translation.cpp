@@ -1,7 +1,7 @@
 #include "exercises/logic/Translation.h"
 
 #include "app/core/Failure.h"
-#include "exercises/Histories.h"
+#include "store/Histories.h"
 #include "exercises/logic/HistorySaves.h"
 #include "exercises/logic/Tables.h"
 

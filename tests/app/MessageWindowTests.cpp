@@ -1,10 +1,10 @@
-#include "app/GuiReporting.h"
-#include "app/MessageWindows.h"
-#include "app/Messages.h"
-#include "app/Okna.h"
+#include "app/windows/GuiReporting.h"
+#include "app/windows/MessageWindows.h"
+#include "app/windows/Messages.h"
+#include "app/windows/Okna.h"
 #include "app/core/Failure.h"
 #include "app/core/SystemMessage.h"
-#include "platform/Application.h"
+#include "platform/gui/Application.h"
 
 #include <QAbstractButton>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "app/GuiReporting.h"
+#include "app/windows/GuiReporting.h"
 #include "app/core/Failure.h"
 #include "tests/support/TestSupport.h"
 

@@ -1,6 +1,6 @@
 #include "tests/support/WindowTestSupport.h"
 
-#include "app/MessageWindows.h"
+#include "app/windows/MessageWindows.h"
 #include "store/Records.h"
 #include "ui/main/RecordTableView.h"
 #include "ui/main/TMainForm.h"

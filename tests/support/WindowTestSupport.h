@@ -3,7 +3,7 @@
 // Helpers shared by the window tests: dictionaries to start from, answering modal windows,
 // finding and pressing controls, and the program's main window on a temporary data folder.
 
-#include "app/Okna.h"
+#include "app/windows/Okna.h"
 #include "app/core/Globals.h"
 #include "tests/support/TestSupport.h"
 

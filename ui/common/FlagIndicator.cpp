@@ -1,7 +1,7 @@
 #include "ui/common/FlagIndicator.h"
 
 #include "app/core/Failure.h"
-#include "store/TextRules.h"
+#include "ui/common/KeyboardLayoutCheck.h"
 
 #include <QEvent>
 #include <QPixmap>

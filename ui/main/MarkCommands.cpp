@@ -3,8 +3,8 @@
 
 #include "ui/main/TMainForm.h"
 
-#include "app/Messages.h"
-#include "exercises/Exclusion.h"
+#include "app/windows/Messages.h"
+#include "store/Exclusion.h"
 #include "store/Forgotten.h"
 #include "store/RecordTableModel.h"
 #include "ui/main/MarkDialogs.h"

@@ -1,6 +1,6 @@
 #include "ui/main/MarkDialogs.h"
 
-#include "app/Messages.h"
+#include "app/windows/Messages.h"
 #include "store/Forgotten.h"
 #include "store/Search.h"
 #include "ui/main/Fonts.h"

@@ -1,6 +1,6 @@
 #include "ui/main/RecordDialogs.h"
 
-#include "app/Messages.h"
+#include "app/windows/Messages.h"
 #include "store/RecordFile.h"
 #include "store/Records.h"
 #include "store/TextRules.h"

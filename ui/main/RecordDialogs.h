@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/core/Globals.h"
-#include "store/edits/DictionaryEdits.h"
+#include "store/DictionaryEdits.h"
 
 #include <QDialog>
 

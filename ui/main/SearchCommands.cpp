@@ -3,7 +3,7 @@
 
 #include "ui/main/TMainForm.h"
 
-#include "app/Messages.h"
+#include "app/windows/Messages.h"
 #include "store/Search.h"
 #include "store/TextRules.h"
 #include "ui/main/MarkDialogs.h"

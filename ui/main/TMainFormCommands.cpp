@@ -3,7 +3,7 @@
 
 #include "ui/main/TMainForm.h"
 
-#include "app/Messages.h"
+#include "app/windows/Messages.h"
 #include "store/RecordFile.h"
 #include "store/RecordTableModel.h"
 #include "store/Records.h"

@@ -3,9 +3,9 @@
 
 #include "ui/main/TMainForm.h"
 
-#include "app/DataFolder.h"
-#include "app/Messages.h"
-#include "exercises/Range.h"
+#include "store/DataFolder.h"
+#include "app/windows/Messages.h"
+#include "store/Range.h"
 #include "store/Forgotten.h"
 #include "store/RecordFile.h"
 #include "store/RecordTableModel.h"

@@ -1,0 +1,93 @@
+#include "store/DataFolder.h"
+
+#include "app/core/Failure.h"
+#include "platform/Files.h"
+#include "store/RecordFile.h"
+#include "store/Records.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace telvo {
+
+namespace {
+
+constexpr int kGroupRecordSize = 1257;
+
+bool folderExists(const QString& path) {
+    return QFileInfo(path).isDir();
+}
+
+// One level at a time: the parent must already be there.
+void createFolder(const QString& path) {
+    if (!QDir().mkdir(path) && !folderExists(path))
+        throw Failure(QStringLiteral("Не удалось создать папку %1").arg(path));
+}
+
+void createDictionary(const DataPaths& p) {
+    RecordFile(p.vocabulary, DictRecord::kSize).create({});
+}
+
+void createRange(const DataPaths& p) {
+    const RecordFile file(p.upragneniy, RangeRecord::kSize);
+    const QByteArray content = RangeRecord{}.encode();
+    // An existing range file is replaced as a whole, so a crash cannot leave it empty.
+    if (file.exists())
+        file.replace(content);
+    else
+        file.create(content);
+}
+
+void createGroups(const DataPaths& p) {
+    RecordFile(p.groupWords, kGroupRecordSize).create({});
+}
+
+void createMissingGroups(const DataPaths& p) {
+    if (!QFileInfo::exists(p.groupWords))
+        createGroups(p);
+}
+
+} // namespace
+
+QString Rabochiy_katolog() {
+    return platform::userDataLocation();
+}
+
+void Proverka_nalichiya_bazy_slov(Globalnye_peremennye_slovarya& g) {
+    reportFailuresAs("Проверка_наличия_базы_слов", [&] {
+        const QString base = Rabochiy_katolog();
+        g.puti = makeDataPaths(base);
+        const DataPaths& p = g.puti;
+        const QString lab = base + QStringLiteral("/Telvo_Lab");
+
+        if (!folderExists(lab)) {
+            // A fresh account may not have its data location yet (~/.local/share).
+            if (!base.isEmpty() && !folderExists(base) && !QDir().mkpath(base))
+                throw Failure(QStringLiteral("Не удалось создать папку %1").arg(base));
+            createFolder(lab);
+            createFolder(p.folder);
+            createDictionary(p);
+            createRange(p);
+            createGroups(p);
+            return;
+        }
+        if (!folderExists(p.folder)) {
+            createFolder(p.folder);
+            createDictionary(p);
+            createRange(p);
+            createGroups(p);
+            return;
+        }
+        if (!QFileInfo::exists(p.vocabulary)) {
+            createDictionary(p);
+            createRange(p);
+            createMissingGroups(p);
+            return;
+        }
+        if (!QFileInfo::exists(p.upragneniy))
+            createRange(p);
+        createMissingGroups(p);
+    });
+}
+
+} // namespace telvo

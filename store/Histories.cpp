@@ -1,0 +1,114 @@
+#include "store/Histories.h"
+
+#include "app/core/Failure.h"
+#include "store/ByteFile.h"
+#include "store/RecordFile.h"
+
+#include <QFileInfo>
+#include <exception>
+
+namespace telvo {
+
+using G = Globalnye_peremennye_slovarya;
+
+const std::array<HistoryInfo, kHistoryCount>& histories() {
+    static const std::array<HistoryInfo, kHistoryCount> table{{
+        {History::Eng, &DataPaths::statEng, &DataPaths::statEngNew, &G::Obnovit_angliyskie_slova,
+         "  Остаток английских = "},
+        {History::Rus, &DataPaths::statRus, &DataPaths::statRusNew, &G::Obnovit_russkie_slova,
+         "  Остаток русских = "},
+        {History::PerEng, &DataPaths::statPerEng, &DataPaths::statPerEngNew,
+         &G::Obnovit_perevody_s_angliyskogo, "  С английского = "},
+        {History::PerRus, &DataPaths::statPerRus, &DataPaths::statPerRusNew,
+         &G::Obnovit_perevody_s_russkogo, "  С русского = "},
+        {History::Pair, &DataPaths::statPair, &DataPaths::statPairNew, &G::Obnovit_pary,
+         "  Несопоставленных пар = "},
+    }};
+    return table;
+}
+
+const HistoryInfo& historyInfo(History h) {
+    return histories()[static_cast<int>(h)];
+}
+
+const QString& historyPath(const G& g, History h) {
+    return g.puti.*historyInfo(h).path;
+}
+
+bool historyExists(const G& g, History h) {
+    return QFileInfo::exists(historyPath(g, h));
+}
+
+QByteArray readHistory(const G& g, History h) {
+    if (!historyExists(g, h))
+        return {};
+    return readAlignedBytes(historyPath(g, h), g.Razmer_diapazona);
+}
+
+void Obnulenie_statistiki(G& g, bool all, const HistorySelection& selection) {
+    reportFailuresAs("Обнуление_статистики", [&] {
+        // Every selected history is reset and flagged even when an earlier one fails; the
+        // first failure is reported afterwards.
+        std::exception_ptr failure;
+        for (int i = 0; i < kHistoryCount; ++i) {
+            if (!all && !selection[i])
+                continue;
+            const HistoryInfo& info = histories()[i];
+            g.*info.rebuild = true;
+            try {
+                RecordFile(g.puti.*info.path, 1).erase();
+            } catch (const Failure&) {
+                if (!failure)
+                    failure = std::current_exception();
+            }
+        }
+        if (failure)
+            std::rethrow_exception(failure);
+    });
+}
+
+void Obnulenie_statistiki(G& g, History h) {
+    HistorySelection selection{};
+    selection[static_cast<int>(h)] = true;
+    Obnulenie_statistiki(g, false, selection);
+}
+
+namespace {
+
+template <class Edit> void forEachExistingHistory(const G& g, Edit edit) {
+    for (const HistoryInfo& info : histories()) {
+        const QString& path = g.puti.*info.path;
+        if (QFileInfo::exists(path))
+            edit(path, g.puti.*info.newPath);
+    }
+}
+
+} // namespace
+
+void appendZeroToHistories(const G& g, int32_t oldSize) {
+    forEachExistingHistory(g, [&](const QString& path, const QString& newPath) {
+        appendZeroByte(path, newPath, oldSize);
+    });
+}
+
+void insertZeroIntoHistories(const G& g, int32_t p, int32_t oldSize) {
+    forEachExistingHistory(g, [&](const QString& path, const QString& newPath) {
+        insertZeroByte(path, newPath, p, oldSize);
+    });
+}
+
+void removeFromHistories(const G& g, int32_t index, int32_t oldSize) {
+    forEachExistingHistory(g, [&](const QString& path, const QString& newPath) {
+        removeByte(path, newPath, index, oldSize);
+    });
+}
+
+bool setHistoryByteOfRecord(const G& g, History h, int32_t recordNumber, bool value) {
+    if (recordNumber < g.Nachalo_diapazona || recordNumber > g.Konets_diapazona ||
+        !historyExists(g, h))
+        return false;
+    setByte(historyPath(g, h), recordNumber - g.Nachalo_diapazona, value ? 1 : 0);
+    return true;
+}
+
+} // namespace telvo

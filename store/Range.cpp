@@ -1,0 +1,117 @@
+#include "store/Range.h"
+
+#include "app/core/Failure.h"
+#include "app/core/SystemMessage.h"
+#include "store/RecordFile.h"
+
+namespace telvo {
+
+RangeRecord currentRange(const Globalnye_peremennye_slovarya& g) {
+    RangeRecord r;
+    r.Vse_slova_slovarya = g.Vse_slova_slovarya;
+    r.Nachalo_diapazona = g.Nachalo_diapazona;
+    r.Konets_diapazona = g.Konets_diapazona;
+    r.Do_kontsa = g.Do_kontsa;
+    return r;
+}
+
+void setRange(Globalnye_peremennye_slovarya& g, const RangeRecord& r) {
+    g.Vse_slova_slovarya = r.Vse_slova_slovarya;
+    g.Nachalo_diapazona = r.Nachalo_diapazona;
+    g.Konets_diapazona = r.Konets_diapazona;
+    g.Do_kontsa = r.Do_kontsa;
+    g.Razmer_diapazona = r.Konets_diapazona - r.Nachalo_diapazona + 1;
+}
+
+void Prochitat_diapazon(Globalnye_peremennye_slovarya& g) {
+    reportFailuresAs("Прочитать_диапазон", [&] {
+        const RecordFile file(g.puti.upragneniy, RangeRecord::kSize);
+        // A file too short to hold the range (a damaged copy) counts as missing rather than
+        // ending the program at every start.
+        if (!file.exists() || file.count() < 1)
+            return;
+        RangeRecord r = RangeRecord::decode(file.read(0).constData());
+        if (r.Vse_slova_slovarya) {
+            r.Nachalo_diapazona = 1;
+            r.Konets_diapazona = g.Kolichestvo_zapisey;
+        }
+        setRange(g, r);
+    });
+}
+
+void Zapisat_izmenennyy_diapazon(Globalnye_peremennye_slovarya& g) {
+    reportFailuresAs("Записать_измененный_диапазон", [&] {
+        RecordFile file(g.puti.upragneniy, RangeRecord::kSize);
+        if (!file.exists()) {
+            showSystemMessage(QStringLiteral("Нет файла с диапазоном для упражнений ..."));
+            return;
+        }
+        // In place, without truncating; a file shorter than the record becomes whole again.
+        file.overwrite(0, currentRange(g).encode());
+    });
+}
+
+std::optional<RangeRecord> rangeAfterAppend(const RangeRecord& range, int32_t newCount) {
+    if (!range.Vse_slova_slovarya && !range.Do_kontsa)
+        return std::nullopt;
+    RangeRecord r = range;
+    if (r.Vse_slova_slovarya)
+        r.Nachalo_diapazona = 1;
+    r.Konets_diapazona = newCount;
+    return r;
+}
+
+RangeRecord rangeAfterInsert(const RangeRecord& range, int32_t p, int32_t newCount) {
+    RangeRecord r = range;
+    if (r.Vse_slova_slovarya) {
+        r.Nachalo_diapazona = 1;
+        r.Konets_diapazona = newCount;
+    } else if (r.Do_kontsa) {
+        r.Konets_diapazona = newCount;
+        if (p < range.Nachalo_diapazona)
+            ++r.Nachalo_diapazona;
+    } else {
+        // Compared with the old numbers: a record right in front of the first range record or
+        // right after the last one stays outside.
+        if (range.Nachalo_diapazona <= p && p < range.Konets_diapazona)
+            ++r.Konets_diapazona;
+        if (p < range.Nachalo_diapazona) {
+            ++r.Nachalo_diapazona;
+            ++r.Konets_diapazona;
+        }
+    }
+    return r;
+}
+
+RangeRecord rangeAfterDelete(const RangeRecord& range, int32_t n, int32_t newCount) {
+    RangeRecord r = range;
+    if (r.Vse_slova_slovarya) {
+        r.Nachalo_diapazona = 1;
+        r.Konets_diapazona = newCount;
+    } else if (r.Do_kontsa) {
+        r.Konets_diapazona = newCount;
+        if (n < range.Nachalo_diapazona)
+            --r.Nachalo_diapazona;
+    } else {
+        if (range.Nachalo_diapazona <= n && n <= range.Konets_diapazona)
+            --r.Konets_diapazona;
+        if (n < range.Nachalo_diapazona) {
+            --r.Nachalo_diapazona;
+            --r.Konets_diapazona;
+        }
+    }
+    return r;
+}
+
+std::optional<RangeRecord> rangeWhenEmptied(const RangeRecord& range, int32_t count) {
+    if (range.Konets_diapazona >= range.Nachalo_diapazona)
+        return std::nullopt;
+    RangeRecord r;
+    r.Vse_slova_slovarya = true;
+    r.Nachalo_diapazona = 1;
+    r.Konets_diapazona = count;
+    r.Do_kontsa = false;
+    return r;
+}
+
+} // namespace telvo
