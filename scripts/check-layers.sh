@@ -32,8 +32,6 @@ for s in $subsystems; do
     # Its windows reach the main window only through ui/common's interface.
     allowed[$s/windows]="$all_logic platform/gui ui/common app/windows"
 done
-# Until the exercise windows reach the main window through its interface.
-allowed[exercises/windows]+=" ui/main"
 logic_folders=" $all_logic "
 
 layer_of() { # path -> its folder in the table, or empty

@@ -4,9 +4,11 @@
 // can show them (the message windows above all). Owned by the program entry; filled as the
 // windows are created. Later windows add their pointer here.
 
+#include "app/core/Globals.h"
+#include "ui/common/MainWindow.h"
+
 namespace telvo {
 
-class TMainForm;
 class TForma_soobshenie;
 class TForma_vopros_s_viborom;
 class TForma_soobschenie_ob_oschibke;
@@ -23,7 +25,7 @@ class TForma_okno_pokaza_perevodov;
 class TForma_okno_perevodov_s_angliyskogo;
 
 struct Okna {
-    TMainForm* MainForm = nullptr;
+    MainWindow* MainForm = nullptr;
     TForma_soobshenie* Forma_soobshenie = nullptr;
     TForma_vopros_s_viborom* Forma_vopros_s_viborom = nullptr;
     TForma_soobschenie_ob_oschibke* Forma_soobschenie_ob_oschibke = nullptr;
@@ -39,5 +41,17 @@ struct Okna {
     TForma_okno_pokaza_perevodov* Forma_okno_pokaza_perevodov = nullptr;
     TForma_okno_perevodov_s_angliyskogo* Forma_okno_perevodov_s_angliyskogo = nullptr;
 };
+
+// The main window of the running program; null where a test runs windows without it.
+inline MainWindow* mainWindow(const Globalnye_peremennye_slovarya& g) {
+    return g.okna ? g.okna->MainForm : nullptr;
+}
+
+// Shows `text` in one of the main window's status panes, when there is a main window.
+inline void setMainPane(const Globalnye_peremennye_slovarya& g, StatusPane pane,
+                        const QString& text) {
+    if (MainWindow* main = mainWindow(g))
+        main->setStatusPane(pane, text);
+}
 
 } // namespace telvo

@@ -1,10 +1,9 @@
 #include "exercises/windows/ChoiceWindows.h"
 
+#include "app/core/SystemMessage.h"
 #include "app/windows/Messages.h"
 #include "app/windows/Okna.h"
-#include "app/core/SystemMessage.h"
-#include "exercises/windows/MainWindowLink.h"
-#include "ui/main/TMainForm.h"
+#include "exercises/windows/ExerciseRunner.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -260,23 +259,15 @@ TranslationWindow::TranslationWindow(Globalnye_peremennye_slovarya& g, Translati
     connect(f5, &QShortcut::activated, this, &TranslationWindow::forget);
 }
 
+StatusPane TranslationWindow::pane() const {
+    return kind_ == TranslationKind::FromRussian ? StatusPane::RemainderFromRussian
+                                                 : StatusPane::RemainderFromEnglish;
+}
+
 void TranslationWindow::run() {
-    StartDecision d = exercise_.start();
-    if (d.action == StartAction::AskBeginAnew) {
-        setMainPane(g_, kind_ == TranslationKind::FromRussian ? kPaneFromRussian : kPaneFromEnglish,
-                    d.paneText);
-        if (!askQuestion(g_, d.text))
-            return;
-        d = exercise_.beginAnew();
-    }
-    if (d.action == StartAction::Refuse) {
-        setMainPane(g_, kind_ == TranslationKind::FromRussian ? kPaneFromRussian : kPaneFromEnglish,
-                    d.paneText);
-        showMessage(g_, d.text);
-        return;
-    }
-    if (d.action == StartAction::Open)
-        exec();
+    runRangeExercise(
+        g_, pane(), exercise_.start(), [this] { return exercise_.beginAnew(); },
+        [this] { exec(); });
 }
 
 void TranslationWindow::showEvent(QShowEvent* event) {
@@ -300,8 +291,7 @@ void TranslationWindow::keyPressEvent(QKeyEvent* event) {
 
 void TranslationWindow::count() {
     Nadpis_ostatok_perevodov->setText(exercise_.windowRemainderText());
-    setMainPane(g_, kind_ == TranslationKind::FromRussian ? kPaneFromRussian : kPaneFromEnglish,
-                exercise_.paneText());
+    setMainPane(g_, pane(), exercise_.paneText());
 }
 
 void TranslationWindow::showPresented(const PresentOutcome& out) {
@@ -343,8 +333,8 @@ void TranslationWindow::onPick(int row) {
 }
 
 void TranslationWindow::stop() {
-    if (TMainForm* main = mainForm(g_))
-        main->Otobrazit_angliyskoe_slovo_v_verkhney_paneli(main->selectedRow());
+    if (MainWindow* main = mainWindow(g_))
+        main->showWordOfRow(main->selectedRow());
     reject();
 }
 
@@ -353,9 +343,9 @@ void TranslationWindow::forget() {
         return;
     const ForgotOutcome out = exercise_.forgot();
     count();
-    setMainPane(g_, kPaneForgotten, out.forgottenPaneText);
-    if (TMainForm* main = mainForm(g_)) {
-        main->Vyvod_soderzhaniya_vsey_tablitsy();
+    setMainPane(g_, StatusPane::Forgotten, out.forgottenPaneText);
+    if (MainWindow* main = mainWindow(g_)) {
+        main->refreshTable();
         main->selectEnglishWord(out.englishWord);
     }
     reject();
@@ -443,20 +433,9 @@ TForma_vspomnit_zabitie_slova::TForma_vspomnit_zabitie_slova(Globalnye_peremenny
 }
 
 void TForma_vspomnit_zabitie_slova::run() {
-    StartDecision d = exercise_.start();
-    if (d.action == StartAction::AskBeginAnew) {
-        setMainPane(g_, kPanePairs, d.paneText);
-        if (!askQuestion(g_, d.text))
-            return;
-        d = exercise_.beginAnew();
-    }
-    if (d.action == StartAction::Refuse) {
-        setMainPane(g_, kPanePairs, d.paneText);
-        showMessage(g_, d.text);
-        return;
-    }
-    if (d.action == StartAction::Open)
-        exec();
+    runRangeExercise(
+        g_, StatusPane::UnmatchedPairs, exercise_.start(), [this] { return exercise_.beginAnew(); },
+        [this] { exec(); });
 }
 
 void TForma_vspomnit_zabitie_slova::showEvent(QShowEvent* event) {
@@ -491,7 +470,7 @@ void TForma_vspomnit_zabitie_slova::refresh() {
     Nadpis_pravilno->setText(exercise_.rightText());
     Knopka_udalit_vybrannuyu_paru->setEnabled(exercise_.clearEnabled());
     Knopka_sleduyushchaya_portsiya_slov->setEnabled(exercise_.nextPortionEnabled());
-    setMainPane(g_, kPanePairs, exercise_.paneText());
+    setMainPane(g_, StatusPane::UnmatchedPairs, exercise_.paneText());
 }
 
 void TForma_vspomnit_zabitie_slova::onPick(int row) {
@@ -595,7 +574,8 @@ void TForma_naiyti_perevod::showEvent(QShowEvent* event) {
         return;
     centreOnOwner(this);
     Tablitsa_perevodov->setFocus();
-    const QString word = mainWordLabelText(g_);
+    const MainWindow* main = mainWindow(g_);
+    const QString word = main ? main->wordLabelText() : QString();
     Nadpis_angliyskoe_slovo->setText(word);
     Knopka_otmetit_slovo_kak_zabytoe->setEnabled(exercise_.forgetButtonEnabled());
     exercise_.onShow(word);
@@ -611,25 +591,25 @@ void TForma_naiyti_perevod::onPick(int row) {
         showWrongChoice(g_);
         return;
     case FindPick::Right:
-        if (TMainForm* main = mainForm(g_))
-            main->Uvelichit_znachenie_povtoreniy();
+        if (MainWindow* main = mainWindow(g_))
+            main->increaseRepetitions();
         accept();
         return;
     }
 }
 
 void TForma_naiyti_perevod::toggleForgotten() {
-    TMainForm* main = mainForm(g_);
+    MainWindow* main = mainWindow(g_);
     if (!main || !isVisible())
         return;
-    const int32_t record = main->model().recordNumber(main->selectedRow() - 1);
+    const int32_t record = main->selectedRecord();
     if (record > 0) {
         const QString refusal = exercise_.toggleForgotten(record);
         if (!refusal.isEmpty()) {
             showError(g_, refusal);
         } else {
-            main->Vyvod_soderzhaniya_vsey_tablitsy();
-            main->Otobrazit_soderzhimoe_paneli_sostoyaniya();
+            main->refreshTable();
+            main->refreshStatusBar();
         }
     }
     Tablitsa_perevodov->setFocus();

@@ -4,6 +4,7 @@
 #include "exercises/logic/FindTranslation.h"
 #include "exercises/logic/Pairs.h"
 #include "exercises/logic/Translation.h"
+#include "ui/common/MainWindow.h"
 
 #include <QDialog>
 
@@ -12,8 +13,6 @@ class QPushButton;
 class QTableWidget;
 
 namespace telvo {
-
-class TMainForm;
 
 // "Ошибочный выбор": shown modally after every wrong pick of the choice exercises.
 class TForma_ocshibochniy_vibor : public QDialog {
@@ -62,6 +61,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    StatusPane pane() const;
     void count();
     void showPresented(const PresentOutcome& out);
     void onPick(int row);

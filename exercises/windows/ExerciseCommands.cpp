@@ -2,66 +2,73 @@
 
 #include "app/windows/Messages.h"
 #include "app/windows/Okna.h"
-#include "store/Histories.h"
+#include "exercises/logic/FindTranslation.h"
+#include "exercises/logic/Pairs.h"
 #include "exercises/logic/Recognition.h"
 #include "exercises/logic/Remainders.h"
+#include "exercises/logic/Translation.h"
+#include "exercises/windows/ChoiceWindows.h"
 #include "exercises/windows/HistoryResetWindow.h"
 #include "exercises/windows/RangeWindow.h"
 #include "exercises/windows/RecognitionWindows.h"
-#include "store/RecordTableModel.h"
-#include "ui/main/RecordTableView.h"
-#include "ui/main/TMainForm.h"
+#include "store/Histories.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QClipboard>
-#include <QLabel>
-#include <functional>
-#include <utility>
+#include <QGuiApplication>
+#include <stdexcept>
 
 namespace telvo {
 
 namespace {
 
-void selectColumn2(TMainForm& main) {
-    const int row = main.selectedRow();
-    main.table().setCurrentIndex(main.model().index(row - 1, RecordTableModel::Angl));
+using G = Globalnye_peremennye_slovarya;
+
+// A window the program must have created before the commands were installed.
+template <typename W> W& window(W* w) {
+    if (!w)
+        throw std::logic_error("an exercise window was not created before its command");
+    return *w;
 }
 
-// The ending of the exercise commands: the word label's text on the clipboard, column 2.
-void afterExercise(TMainForm& main) {
-    if (auto* label = main.findChild<QLabel*>(QStringLiteral("Надпись_английское_слово")))
-        QApplication::clipboard()->setText(label->text());
-    selectColumn2(main);
+// The common ending of the exercise commands that show words: the word label's text goes to
+// the clipboard and the English column of the selected row is selected.
+void afterExercise(MainWindow& main) {
+    QGuiApplication::clipboard()->setText(main.wordLabelText());
+    main.selectEnglishColumn();
 }
 
-void changeRange(TMainForm& main, Globalnye_peremennye_slovarya& g) {
+// Open, or the refusal shown in the "Сообщение" window; false when the command stops.
+bool passes(G& g, const StartDecision& d) {
+    if (d.action == StartAction::Refuse)
+        showMessage(g, d.text);
+    return d.action == StartAction::Open;
+}
+
+void changeRange(MainWindow& main, G& g) {
     if (g.Okno_grupp_otkryto)
         return;
     if (g.Kolichestvo_zapisey == 0) {
         showMessage(g, QString::fromUtf8(kNoRecords));
         return;
     }
-    if (!g.okna || !g.okna->Forma_izmeneniy_diapazona)
-        return;
-    g.okna->Forma_izmeneniy_diapazona->exec();
+    window(g.okna->Forma_izmeneniy_diapazona).exec();
     if (!g.Diapazon_izmenen)
         return;
     // The last record of the range becomes the top row (the newest record is row 1).
-    main.Vyvod_soderzhaniya_vsey_tablitsy();
+    main.refreshTable();
     const int row = g.Kolichestvo_zapisey - g.Konets_diapazona + 1;
     main.selectRow(row, row);
-    main.Otobrazit_soderzhimoe_paneli_sostoyaniya();
-    main.Otobrazit_zagolovok_programmy();
+    main.refreshStatusBar();
+    main.refreshCaption();
     g.Diapazon_izmenen = false;
 }
 
-void resetHistories(TMainForm& main, Globalnye_peremennye_slovarya& g) {
+void resetHistories(MainWindow& main, G& g) {
     if (g.Okno_grupp_otkryto)
         return;
     if (g.Kolichestvo_zapisey == 0) {
         showMessage(g, QStringLiteral("В словаре еще нет записей и историй ..."));
-        selectColumn2(main);
+        main.selectEnglishColumn();
         return;
     }
     bool any = false;
@@ -71,17 +78,15 @@ void resetHistories(TMainForm& main, Globalnye_peremennye_slovarya& g) {
         showMessage(g, QStringLiteral("Истории упражнений еще не формировались. Обнулять нечего."));
         return;
     }
-    TForma_obnulenie_istoriy* window = g.okna ? g.okna->Forma_obnulenie_istoriy : nullptr;
-    if (!window)
+    TForma_obnulenie_istoriy& reset = window(g.okna->Forma_obnulenie_istoriy);
+    reset.exec();
+    if (!reset.Obnulenie_podtverzhdeno)
         return;
-    window->exec();
-    if (!window->Obnulenie_podtverzhdeno)
-        return;
-    Obnulenie_statistiki(g, false, window->selection());
-    main.Otobrazit_soderzhimoe_paneli_sostoyaniya();
+    Obnulenie_statistiki(g, false, reset.selection());
+    main.refreshStatusBar();
 }
 
-void recognition(TMainForm& main, Globalnye_peremennye_slovarya& g, RecognitionKind kind) {
+void recognition(MainWindow& main, G& g, RecognitionKind kind) {
     const StartDecision d = RecognitionExercise::preCheck(g, kind);
     if (d.action == StartAction::Ignore)
         return;
@@ -96,46 +101,67 @@ void recognition(TMainForm& main, Globalnye_peremennye_slovarya& g, RecognitionK
     afterExercise(main);
 }
 
-void install(TMainForm& main, const char* name, std::function<void()> command) {
-    QAction* action = main.findChild<QAction*>(QString::fromUtf8(name));
-    if (!action)
+void translation(MainWindow& main, G& g, TranslationKind kind) {
+    if (!passes(g, TranslationExercise::preCheck(g, kind)))
         return;
-    action->setEnabled(true);
-    QObject::connect(action, &QAction::triggered, &main, [command] { command(); });
+    if (kind == TranslationKind::FromEnglish)
+        window(g.okna->Forma_okno_perevodov_s_angliyskogo).run();
+    else
+        window(g.okna->Forma_okno_pokaza_perevodov).run();
+    afterExercise(main);
+}
+
+void pairs(MainWindow& main, G& g) {
+    if (!passes(g, PairMatching::preCheck(g)))
+        return;
+    window(g.okna->Forma_vspomnit_zabitie_slova).run();
+    main.selectEnglishColumn();
+}
+
+void findTranslation(MainWindow& main, G& g) {
+    if (!passes(g, FindTranslation::preCheck(g)))
+        return;
+    window(g.okna->Forma_naiyti_perevod).exec();
+    main.selectEnglishColumn();
 }
 
 } // namespace
 
-void registerRemainderPanes(TMainForm& main, Globalnye_peremennye_slovarya& g) {
-    const std::pair<const char*, QString (*)(Globalnye_peremennye_slovarya&)> panes[] = {
-        {"Панель_вывода_остатка_непредъявленных_слов",
-         &Pervonachalnyy_ostatok_nepredyavlennykh_angliyskikh_slov},
-        {"Панель_вывода_непредъявленных_русских_слов",
-         &Pervonachalnyy_ostatok_nepredyavlennykh_russkikh_slov},
-        {"Панель_вывода_остаток_с_английского",
+void registerRemainderPanes(MainWindow& main, G& g) {
+    const std::pair<StatusPane, QString (*)(G&)> panes[] = {
+        {StatusPane::RemainderEnglish, &Pervonachalnyy_ostatok_nepredyavlennykh_angliyskikh_slov},
+        {StatusPane::RemainderRussian, &Pervonachalnyy_ostatok_nepredyavlennykh_russkikh_slov},
+        {StatusPane::RemainderFromEnglish,
          &Pervonachalnyy_ostatok_nepredyavlennykh_perevodov_s_angliyskogo},
-        {"Панель_вывода_остаток_с_русского",
+        {StatusPane::RemainderFromRussian,
          &Pervonachalnyy_ostatok_nepredyavlennykh_perevodov_s_russkogo},
-        {"Панель_вывода_несопоставленных_пар", &Pervonachalnyy_ostatok_nesopostavlennykh_par},
+        {StatusPane::UnmatchedPairs, &Pervonachalnyy_ostatok_nesopostavlennykh_par},
     };
-    Globalnye_peremennye_slovarya* s = &g;
-    for (const auto& [name, text] : panes) {
+    G* s = &g;
+    for (const auto& [pane, text] : panes) {
         const auto procedure = text;
-        main.setStatusPaneProcedure(QString::fromUtf8(name),
-                                    [s, procedure] { return procedure(*s); });
+        main.setStatusPaneProcedure(pane, [s, procedure] { return procedure(*s); });
     }
 }
 
-void installExerciseRangeCommands(TMainForm& main, Globalnye_peremennye_slovarya& g) {
+void installExerciseCommands(MainWindow& main, G& g) {
+    if (!g.okna)
+        throw std::logic_error("the exercise commands need the program's windows");
     registerRemainderPanes(main, g);
-    TMainForm* m = &main;
-    Globalnye_peremennye_slovarya* s = &g;
-    install(main, "Действие_изменить_диапазон", [m, s] { changeRange(*m, *s); });
-    install(main, "Действие_обнулить_историю", [m, s] { resetHistories(*m, *s); });
-    install(main, "Действие_случайные_слова",
-            [m, s] { recognition(*m, *s, RecognitionKind::English); });
-    install(main, "Действие_русские_слова",
-            [m, s] { recognition(*m, *s, RecognitionKind::Russian); });
+    MainWindow* m = &main;
+    G* s = &g;
+    main.installCommand(MainCommand::ChangeRange, [m, s] { changeRange(*m, *s); });
+    main.installCommand(MainCommand::ResetHistories, [m, s] { resetHistories(*m, *s); });
+    main.installCommand(MainCommand::EnglishWords,
+                        [m, s] { recognition(*m, *s, RecognitionKind::English); });
+    main.installCommand(MainCommand::RussianWords,
+                        [m, s] { recognition(*m, *s, RecognitionKind::Russian); });
+    main.installCommand(MainCommand::TranslationsFromEnglish,
+                        [m, s] { translation(*m, *s, TranslationKind::FromEnglish); });
+    main.installCommand(MainCommand::TranslationFromRussian,
+                        [m, s] { translation(*m, *s, TranslationKind::FromRussian); });
+    main.installCommand(MainCommand::PairMatching, [m, s] { pairs(*m, *s); });
+    main.installCommand(MainCommand::FindTranslation, [m, s] { findTranslation(*m, *s); });
 }
 
 } // namespace telvo

@@ -1,7 +1,7 @@
 #include "exercises/windows/HistoryResetWindow.h"
 
 #include "app/windows/Messages.h"
-#include "ui/main/Fonts.h"
+#include "ui/common/Fonts.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

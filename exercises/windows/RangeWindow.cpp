@@ -3,7 +3,7 @@
 #include "app/windows/Messages.h"
 #include "store/Histories.h"
 #include "store/Range.h"
-#include "ui/main/Fonts.h"
+#include "ui/common/Fonts.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -2,8 +2,8 @@
 
 #include "app/windows/Messages.h"
 #include "app/windows/Okna.h"
-#include "ui/main/Fonts.h"
-#include "ui/main/TMainForm.h"
+#include "exercises/windows/ExerciseRunner.h"
+#include "ui/common/Fonts.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -30,19 +30,9 @@ QPushButton* button(QWidget* parent, const char* name, const char* text) {
     return b;
 }
 
-TMainForm* mainForm(const Globalnye_peremennye_slovarya& g) {
-    return g.okna ? g.okna->MainForm : nullptr;
-}
-
-const char* paneName(RecognitionKind kind) {
-    return kind == RecognitionKind::English ? "Панель_вывода_остатка_непредъявленных_слов"
-                                            : "Панель_вывода_непредъявленных_русских_слов";
-}
-
-void setMainPane(const Globalnye_peremennye_slovarya& g, const char* pane, const QString& text) {
-    if (TMainForm* main = mainForm(g))
-        if (auto* label = main->findChild<QLabel*>(QString::fromUtf8(pane)))
-            label->setText(text);
+StatusPane paneOf(RecognitionKind kind) {
+    return kind == RecognitionKind::English ? StatusPane::RemainderEnglish
+                                            : StatusPane::RemainderRussian;
 }
 
 // Both recognition windows are laid out alike; only the word label's name and font differ.
@@ -167,7 +157,7 @@ void RecognitionWindow::setBoxQuietly(bool checked) {
 
 void RecognitionWindow::Opredelit_ostatok_slov() {
     Nadpis_ostatok_slov->setText(exercise_.windowRemainderText());
-    setMainPane(g_, paneName(kind_), exercise_.paneText());
+    setMainPane(g_, paneOf(kind_), exercise_.paneText());
 }
 
 void RecognitionWindow::showCurrent() {
@@ -204,9 +194,9 @@ void RecognitionWindow::onRemember() {
     if (!out.exclusionRefusal.isEmpty())
         showError(g_, out.exclusionRefusal);
     if (out.excluded) {
-        if (TMainForm* main = mainForm(g_)) {
-            main->Vyvod_soderzhaniya_vsey_tablitsy();
-            main->Otobrazit_soderzhimoe_paneli_sostoyaniya();
+        if (MainWindow* main = mainWindow(g_)) {
+            main->refreshTable();
+            main->refreshStatusBar();
         }
     }
     Opredelit_ostatok_slov();
@@ -221,14 +211,14 @@ void RecognitionWindow::onRemember() {
 
 void RecognitionWindow::onForgot() {
     const ForgotOutcome out = exercise_.forgot();
-    if (TMainForm* main = mainForm(g_)) {
-        main->Vyvod_soderzhaniya_vsey_tablitsy();
-        main->Otobrazit_soderzhimoe_paneli_sostoyaniya();
+    if (MainWindow* main = mainWindow(g_)) {
+        main->refreshTable();
+        main->refreshStatusBar();
     }
     // After the status bar's redraw, so the panes show the count of this pass.
     Opredelit_ostatok_slov();
-    setMainPane(g_, "Панель_вывода_количества_забытых_слов", out.forgottenPaneText);
-    if (TMainForm* main = mainForm(g_))
+    setMainPane(g_, StatusPane::Forgotten, out.forgottenPaneText);
+    if (MainWindow* main = mainWindow(g_))
         main->selectEnglishWord(out.englishWord);
     accept();
 }
@@ -315,26 +305,9 @@ void runRecognition(Globalnye_peremennye_slovarya& g, RecognitionWindow* window,
     if (!window)
         return;
     RecognitionExercise& exercise = window->exercise();
-    StartDecision d = exercise.start();
-    if (d.action == StartAction::AskBeginAnew) {
-        setMainPane(g, paneName(kind), d.paneText);
-        if (!askQuestion(g, d.text))
-            return;
-        d = exercise.beginAnew();
-    }
-    if (!d.paneText.isEmpty())
-        setMainPane(g, paneName(kind), d.paneText);
-    switch (d.action) {
-    case StartAction::Refuse:
-        showMessage(g, d.text);
-        return;
-    case StartAction::Open:
-        window->exec();
-        return;
-    case StartAction::AskBeginAnew:
-    case StartAction::Ignore:
-        return;
-    }
+    runRangeExercise(
+        g, paneOf(kind), exercise.start(), [&] { return exercise.beginAnew(); },
+        [window] { window->exec(); });
 }
 
 } // namespace

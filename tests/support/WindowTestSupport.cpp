@@ -1,6 +1,6 @@
 #include "tests/support/WindowTestSupport.h"
 
-#include "app/windows/MessageWindows.h"
+#include "app/Program.h"
 #include "store/Records.h"
 #include "ui/main/RecordTableView.h"
 #include "ui/main/TMainForm.h"
@@ -157,28 +157,27 @@ void writeRange(const TempHome& home, bool whole, int start, int end, bool toEnd
 }
 
 WindowProgram::~WindowProgram() {
-    form.reset();
+    program.reset();
+}
+
+Okna& WindowProgram::okna() const {
+    return program->okna();
 }
 
 void WindowProgram::start() {
     g = std::make_unique<Globalnye_peremennye_slovarya>();
-    form = std::make_unique<TMainForm>(*g);
-    okna = Okna{};
-    okna.MainForm = form.get();
-    okna.Forma_soobshenie = new TForma_soobshenie(*g, form.get());
-    okna.Forma_vopros_s_viborom = new TForma_vopros_s_viborom(*g, form.get());
-    okna.Forma_soobschenie_ob_oschibke = new TForma_soobschenie_ob_oschibke(*g, form.get());
-    g->okna = &okna;
+    program = std::make_unique<Program>(*g);
+    form = &program->mainForm();
     installWindows();
     form->show();
-    QVERIFY2(QTest::qWaitForWindowExposed(form.get()), "main window not exposed");
+    QVERIFY2(QTest::qWaitForWindowExposed(form), "main window not exposed");
 }
 
 void WindowProgram::activate() {
     form->activateWindow();
     // The window system may call the window active before the application delivers the
     // activation; keys go to the table only once the application agrees.
-    QVERIFY2(QTest::qWaitFor([this] { return QApplication::activeWindow() == form.get(); }),
+    QVERIFY2(QTest::qWaitFor([this] { return QApplication::activeWindow() == form; }),
              "main window not active");
 }
 
@@ -194,7 +193,8 @@ bool WindowProgram::closeAnsweringYes() {
 
 void WindowProgram::restart() {
     QVERIFY(closeAnsweringYes());
-    form.reset();
+    program.reset();
+    form = nullptr;
     start();
 }
 
@@ -222,7 +222,7 @@ QString WindowProgram::pane(const char* name) const {
 
 QString WindowProgram::wordLabel() const {
     for (QLabel* l : form->findChildren<QLabel*>(QStringLiteral("Надпись_английское_слово")))
-        if (l->window() == form.get())
+        if (l->window() == form)
             return l->text();
     return {};
 }
@@ -232,7 +232,7 @@ RecordTableView& WindowProgram::table() const {
 }
 
 QWidget* WindowProgram::formWidget() const {
-    return form.get();
+    return form;
 }
 
 } // namespace telvo::test

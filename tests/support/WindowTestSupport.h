@@ -3,8 +3,9 @@
 // Helpers shared by the window tests: dictionaries to start from, answering modal windows,
 // finding and pressing controls, and the program's main window on a temporary data folder.
 
-#include "app/windows/Okna.h"
+#include "app/Program.h"
 #include "app/core/Globals.h"
+#include "app/windows/Okna.h"
 #include "tests/support/TestSupport.h"
 
 #include <QByteArray>
@@ -20,6 +21,7 @@
 class QAction;
 
 namespace telvo {
+class Program;
 class RecordTableView;
 class TMainForm;
 } // namespace telvo
@@ -88,8 +90,8 @@ void writeDictionary(const TempHome& home, const QList<Word>& words,
                      TranscriptionOf transcription = nullptr);
 void writeRange(const TempHome& home, bool whole, int start, int end, bool toEnd = false);
 
-// The program's main window with the message windows on one data folder. A derived harness
-// adds its windows and commands in installWindows() and calls start() from its constructor.
+// The whole program, built by its composition root, on one data folder. A derived harness may
+// watch windows in installWindows() and calls start() from its constructor.
 class WindowProgram {
 public:
     explicit WindowProgram(const TempHome& home) : home_(home) {}
@@ -97,7 +99,7 @@ public:
     WindowProgram(const WindowProgram&) = delete;
     WindowProgram& operator=(const WindowProgram&) = delete;
 
-    // Creates the shared state, the main window and the message windows and shows them.
+    // Creates the shared state and the program's windows and shows the main window.
     void start();
     // Makes the main window the active one, as it is again after a dialog closes on a desktop,
     // so that its command keys and focus changes work.
@@ -121,11 +123,12 @@ public:
     RecordTableView& table() const;
 
     std::unique_ptr<Globalnye_peremennye_slovarya> g;
-    std::unique_ptr<TMainForm> form;
-    Okna okna;
+    std::unique_ptr<Program> program;
+    TMainForm* form = nullptr; // the program's main window
+    Okna& okna() const;
 
 protected:
-    // Runs once the message windows are registered, before the main window shows.
+    // Runs once the program's windows exist, before the main window shows.
     virtual void installWindows() {}
 
 private:

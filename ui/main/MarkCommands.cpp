@@ -72,7 +72,7 @@ void TMainForm::installSearchAndMarkCommands() {
     for (const auto& [name, command] : commands) {
         QAction* a = action(name);
         a->setEnabled(true);
-        connect(a, &QAction::triggered, this, command);
+        bind(a, [this, command] { (this->*command)(); });
     }
 
     connect(englishSearchButton_, &QPushButton::clicked, action("Действие_найти_слово"),

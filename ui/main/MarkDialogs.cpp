@@ -3,7 +3,7 @@
 #include "app/windows/Messages.h"
 #include "store/Forgotten.h"
 #include "store/Search.h"
-#include "ui/main/Fonts.h"
+#include "ui/common/Fonts.h"
 #include "ui/main/TMainForm.h"
 
 #include <QCalendarWidget>

@@ -5,7 +5,7 @@
 #include "store/Records.h"
 #include "store/TextRules.h"
 #include "ui/common/FlagIndicator.h"
-#include "ui/main/Fonts.h"
+#include "ui/common/Fonts.h"
 #include "ui/main/TMainForm.h"
 
 #include <QDate>

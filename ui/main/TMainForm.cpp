@@ -2,8 +2,8 @@
 
 #include "store/RecordTableModel.h"
 #include "ui/common/FlagIndicator.h"
+#include "ui/common/Fonts.h"
 #include "ui/main/ClickableLabel.h"
-#include "ui/main/Fonts.h"
 #include "ui/main/RecordTableDelegate.h"
 #include "ui/main/RecordTableView.h"
 
@@ -24,6 +24,8 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <stdexcept>
+#include <string>
 
 namespace telvo {
 
@@ -434,21 +436,63 @@ void TMainForm::buildActions() {
         a->setEnabled(def.ready);
         addAction(a); // keys work without the menu being open
     }
-    connect(action("Действие_выход"), &QAction::triggered, this, &QWidget::close);
-    connect(action("Действие_добавить_слово"), &QAction::triggered, this,
-            &TMainForm::Deystvie_dobavit_slovoExecute);
-    connect(action("Действие_вставить_слово"), &QAction::triggered, this,
-            &TMainForm::Deystvie_vstavit_slovoExecute);
-    connect(action("Действие_изменить_запись"), &QAction::triggered, this,
-            &TMainForm::Deystvie_izmenit_zapisExecute);
-    connect(action("Действие_удалить_запись"), &QAction::triggered, this,
-            &TMainForm::Deystvie_udalit_zapisExecute);
-    connect(action("Действие_применить_отменить_фильтр"), &QAction::triggered, this,
-            &TMainForm::Deystvie_primenit_otmenit_filtrExecute);
-    connect(action("Прыгнуть_на_самый_верх"), &QAction::triggered, this,
-            &TMainForm::Pryignut_na_samyy_verkh);
-    connect(action("Прыгнуть_на_самый_низ"), &QAction::triggered, this,
-            &TMainForm::Pryignut_na_samyy_niz);
+    bind(action("Действие_выход"), [this] { close(); });
+    bind(action("Действие_добавить_слово"), [this] { Deystvie_dobavit_slovoExecute(); });
+    bind(action("Действие_вставить_слово"), [this] { Deystvie_vstavit_slovoExecute(); });
+    bind(action("Действие_изменить_запись"), [this] { Deystvie_izmenit_zapisExecute(); });
+    bind(action("Действие_удалить_запись"), [this] { Deystvie_udalit_zapisExecute(); });
+    bind(action("Действие_применить_отменить_фильтр"),
+         [this] { Deystvie_primenit_otmenit_filtrExecute(); });
+    bind(action("Прыгнуть_на_самый_верх"), [this] { Pryignut_na_samyy_verkh(); });
+    bind(action("Прыгнуть_на_самый_низ"), [this] { Pryignut_na_samyy_niz(); });
+}
+
+void TMainForm::bind(QAction* a, std::function<void()> run) {
+    connect(a, &QAction::triggered, this, [run = std::move(run)] { run(); });
+    boundActions_.insert(a);
+}
+
+void TMainForm::installCommand(MainCommand command, std::function<void()> run) {
+    static const std::map<MainCommand, const char*> names = {
+        {MainCommand::ChangeRange, "Действие_изменить_диапазон"},
+        {MainCommand::ResetHistories, "Действие_обнулить_историю"},
+        {MainCommand::EnglishWords, "Действие_случайные_слова"},
+        {MainCommand::RussianWords, "Действие_русские_слова"},
+        {MainCommand::TranslationsFromEnglish, "Действие_переводы_с_английского"},
+        {MainCommand::TranslationFromRussian, "Действие_случайный_перевод"},
+        {MainCommand::PairMatching, "Действие_сопоставление_пар_слов"},
+        {MainCommand::FindTranslation, "Действие_найти_перевод"},
+        {MainCommand::UsageExample, "Действие_пример_употребления"},
+        {MainCommand::ShowTranscription, "Действие_показать_транскрипцию"},
+        {MainCommand::Groups, "Действие_группы_слов"},
+        {MainCommand::Idioms, "Действие_идиомы"},
+        {MainCommand::Player, "Действие_проигрыватель"},
+        {MainCommand::SoundFolder, "Действие_выбор_папки_со_звуками"},
+        {MainCommand::TranscriptionSigns, "Действие_знаки_транскрипции"},
+        {MainCommand::Notepad, "Действие_вызвать_блокнотик"},
+        {MainCommand::Archive, "Действие_архивирование_словаря"},
+        {MainCommand::Restore, "Действие_восстановление_словаря"},
+        {MainCommand::Manual, "Действие_руководство_пользователя"},
+        {MainCommand::DownloadDictionary, "Действие_скачать_словарь"},
+        {MainCommand::About, "Действие_о_программе"},
+    };
+    const auto name = names.find(command);
+    QAction* a = name != names.end() ? action(name->second) : nullptr;
+    if (!a)
+        throw std::logic_error("the main window has no action for command " +
+                               std::to_string(static_cast<int>(command)));
+    if (boundActions_.count(a))
+        throw std::logic_error(std::string("a command is installed twice: ") + name->second);
+    bind(a, std::move(run));
+    a->setEnabled(true);
+}
+
+QStringList TMainForm::enabledActionsWithoutCommand() const {
+    QStringList idle;
+    for (const QAction* a : findChildren<QAction*>(QString(), Qt::FindDirectChildrenOnly))
+        if (a->isEnabled() && !boundActions_.count(a))
+            idle << a->objectName();
+    return idle;
 }
 
 void TMainForm::buildMenu() {

@@ -2,12 +2,15 @@
 
 #include "app/core/Globals.h"
 #include "store/RecordTableModel.h"
+#include "ui/common/MainWindow.h"
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QStringList>
 #include <array>
 #include <functional>
 #include <map>
+#include <set>
 
 class QAction;
 class QCheckBox;
@@ -27,11 +30,32 @@ class RecordTableView;
 // The program's main window: toolbar, menu, word label, record table, search fields and the
 // status bar with its counters and stopwatch. Rows in its methods are the table's 1-based data
 // rows (row 1 shows the newest record); the Qt model row is row - 1.
-class TMainForm : public QMainWindow {
+class TMainForm : public QMainWindow, public MainWindow {
     Q_OBJECT
 public:
     explicit TMainForm(Globalnye_peremennye_slovarya& g, QWidget* parent = nullptr);
     ~TMainForm() override;
+
+    // What other windows ask of it.
+    QWidget* widget() override { return this; }
+    QString wordLabelText() const override;
+    void setStatusPane(StatusPane pane, const QString& text) override;
+    void setStatusPaneProcedure(StatusPane pane, std::function<QString()> procedure) override;
+    void refreshTable() override { Vyvod_soderzhaniya_vsey_tablitsy(); }
+    void refreshStatusBar() override { Otobrazit_soderzhimoe_paneli_sostoyaniya(); }
+    void refreshCaption() override { Otobrazit_zagolovok_programmy(); }
+    int selectedRow() const override;
+    int32_t selectedRecord() const override;
+    void selectRow(int row, int topRow = 0) override;
+    void selectEnglishWord(const QString& word) override;
+    void selectEnglishColumn() override { selectColumn2(); }
+    void showWordOfRow(int row) override { Otobrazit_angliyskoe_slovo_v_verkhney_paneli(row); }
+    void increaseRepetitions() override { Uvelichit_znachenie_povtoreniy(); }
+    void installCommand(MainCommand command, std::function<void()> run) override;
+
+    // The objectNames of the actions that are enabled but carry out nothing: a command whose
+    // subsystem forgot to install it. Empty in a fully wired program.
+    QStringList enabledActionsWithoutCommand() const;
 
     // Methods other windows call.
     void Vyvod_soderzhaniya_vsey_tablitsy();
@@ -41,10 +65,6 @@ public:
     void Uvelichit_znachenie_povtoreniy();
     void Sokhranit_parametry_vneshnego_vida();
     void Prochitat_parametry_vneshnego_vida();
-
-    // Status panes whose procedures live in other subsystems (the exercise remainders): the
-    // pane with that objectName is filled from `procedure` whenever the panes are refilled.
-    void setStatusPaneProcedure(const QString& paneName, std::function<QString()> procedure);
 
     // The show handler's data steps; runs when the window is first shown.
     void FormShow();
@@ -70,14 +90,6 @@ public:
     void Deystvie_otmetit_zabytymi_po_nomeramExecute();
     void Deystvie_isklyuchit_slovo_iz_pokazaExecute();
 
-    // Selects `row` in column 2, redraws it and shows it in the word label (the common ending
-    // of a search or jump); `topRow` > 0 also makes that row the top visible row.
-    void selectRow(int row, int topRow = 0);
-    // Selects the row of the first record whose English text equals `word` (letter case
-    // ignored) and focuses the table; otherwise says that the word was not found.
-    void selectEnglishWord(const QString& word);
-
-    int selectedRow() const;
     int lastShownRow() const { return lastShownRow_; }
     RecordTableModel& model() { return *model_; }
     RecordTableView& table() { return *table_; }
@@ -106,6 +118,9 @@ private:
     void installSearchAndMarkCommands();
 
     QAction* action(const char* name) const;
+    // Connects an action to what it carries out; every command goes through here, so that
+    // enabledActionsWithoutCommand() knows which actions do something.
+    void bind(QAction* action, std::function<void()> run);
     QAction* actionForKey(const QKeyEvent* key) const;
 
     void selectColumn2();
@@ -157,7 +172,8 @@ private:
     QTimer* layoutTimer_ = nullptr;
     QTimer* stopwatchTimer_ = nullptr;
 
-    std::map<QString, std::function<QString()>> paneProcedures_;
+    std::map<StatusPane, std::function<QString()>> paneProcedures_;
+    std::set<const QAction*> boundActions_;
     bool shown_ = false;
     bool rowChanged_ = false;
     int lastShownRow_ = 0;

@@ -3,10 +3,10 @@
 
 #include "ui/main/TMainForm.h"
 
-#include "store/DataFolder.h"
 #include "app/windows/Messages.h"
-#include "store/Range.h"
+#include "store/DataFolder.h"
 #include "store/Forgotten.h"
+#include "store/Range.h"
 #include "store/RecordFile.h"
 #include "store/RecordTableModel.h"
 #include "store/Records.h"
@@ -185,25 +185,33 @@ void TMainForm::Vyvod_soderzhaniya_vsey_tablitsy() {
     }
 }
 
-void TMainForm::setStatusPaneProcedure(const QString& paneName,
-                                       std::function<QString()> procedure) {
-    paneProcedures_[paneName] = std::move(procedure);
+QString TMainForm::wordLabelText() const {
+    return wordLabel_->text();
+}
+
+void TMainForm::setStatusPane(StatusPane pane, const QString& text) {
+    panes_.at(static_cast<size_t>(pane))->setText(text);
+}
+
+void TMainForm::setStatusPaneProcedure(StatusPane pane, std::function<QString()> procedure) {
+    paneProcedures_[pane] = std::move(procedure);
 }
 
 void TMainForm::Otobrazit_soderzhimoe_paneli_sostoyaniya() {
-    auto fill = [this](QLabel* pane) {
-        const auto procedure = paneProcedures_.find(pane->objectName());
+    auto fill = [this](StatusPane pane) {
+        const auto procedure = paneProcedures_.find(pane);
         if (procedure != paneProcedures_.end())
-            pane->setText(procedure->second());
+            setStatusPane(pane, procedure->second());
     };
     // In this order: count, English and Russian words left, translations from English and
     // from Russian left, forgotten words, pairs left, modification date.
-    panes_[0]->setText(Otobrazhenie_kolichestva_zapisey(g_));
-    for (int pane : {1, 2, 3, 4})
-        fill(panes_[static_cast<size_t>(pane)]);
-    panes_[6]->setText(Pervonachalnoe_kolichestvo_zabytykh_slov(g_));
-    fill(panes_[5]);
-    panes_[7]->setText(Data_izmeneniya_slovarya(g_));
+    setStatusPane(StatusPane::Records, Otobrazhenie_kolichestva_zapisey(g_));
+    for (StatusPane pane : {StatusPane::RemainderEnglish, StatusPane::RemainderRussian,
+                            StatusPane::RemainderFromEnglish, StatusPane::RemainderFromRussian})
+        fill(pane);
+    setStatusPane(StatusPane::Forgotten, Pervonachalnoe_kolichestvo_zabytykh_slov(g_));
+    fill(StatusPane::UnmatchedPairs);
+    setStatusPane(StatusPane::ChangeDate, Data_izmeneniya_slovarya(g_));
 }
 
 void TMainForm::Otobrazit_zagolovok_programmy() {
@@ -245,6 +253,10 @@ void TMainForm::clearRepetitions() {
 int TMainForm::selectedRow() const {
     const QModelIndex current = table_->currentIndex();
     return current.isValid() ? current.row() + 1 : 1;
+}
+
+int32_t TMainForm::selectedRecord() const {
+    return model_->rowCount() > 0 ? model_->recordNumber(selectedRow() - 1) : 0;
 }
 
 void TMainForm::selectRow(int row, int topRow) {

@@ -1,11 +1,10 @@
 // The translation, pair-matching and find-translation windows with their main-window commands,
 // driven through their controls and keys on a real data folder, with the files checked after.
 
-#include "app/windows/MessageWindows.h"
-#include "app/windows/Okna.h"
 #include "app/core/Globals.h"
 #include "app/core/SystemMessage.h"
-#include "exercises/windows/ChoiceCommands.h"
+#include "app/windows/MessageWindows.h"
+#include "app/windows/Okna.h"
 #include "exercises/windows/ChoiceWindows.h"
 #include "store/RecordTableModel.h"
 #include "store/Records.h"
@@ -94,9 +93,9 @@ int numberIn(const QString& text) {
 
 // The program's main window with the message windows and the choice exercises' commands on
 // one data folder holding `words`, all of them in the exercise range.
-class Program : public WindowProgram {
+class TestProgram : public WindowProgram {
 public:
-    Program(const TempHome& home, const QList<Word>& words) : WindowProgram(home) {
+    TestProgram(const TempHome& home, const QList<Word>& words) : WindowProgram(home) {
         writeDictionary(home, words);
         writeRange(home, true, 1, int(words.size()));
         start();
@@ -120,8 +119,7 @@ public:
 
 protected:
     void installWindows() override {
-        installChoiceExerciseCommands(*form, *g);
-        wrong = std::make_unique<WrongChoiceWatcher>(okna.Forma_ocshibochniy_vibor);
+        wrong = std::make_unique<WrongChoiceWatcher>(okna().Forma_ocshibochniy_vibor);
     }
 };
 
@@ -166,7 +164,7 @@ private slots:
         QFETCH(int, excluded);
         QFETCH(bool, opens);
         TempHome home;
-        Program p(home, numberedWords(records, excluded));
+        TestProgram p(home, numberedWords(records, excluded));
         bool opened = false;
         QString refusal;
         if (opens) {
@@ -211,7 +209,7 @@ private slots:
         QFETCH(QString, paneName);
         QFETCH(QString, paneText);
         TempHome home;
-        Program p(home, numberedWords(12));
+        TestProgram p(home, numberedWords(12));
         const char* questionName =
             fromRussian ? "Надпись_русский_перевод" : "Надпись_английское_слово_для_перевода";
         const char* listName =
@@ -281,7 +279,7 @@ private slots:
         QList<Word> words = numberedWords(5);
         words[1].excluded = true;
         words[3].excluded = true;
-        Program p(home, words);
+        TestProgram p(home, words);
 
         QStringList cells;
         QString rightText, matchesAfterFirst, remainingEnd, stopEnd, paneEnd, clearQuestion;
@@ -355,7 +353,7 @@ private slots:
 
     void pairsNeedTwoRecords() {
         TempHome home;
-        Program p(home, numberedWords(1));
+        TestProgram p(home, numberedWords(1));
         QString refusal;
         whenModal(QStringLiteral("TForma_soobshenie"), [&](QWidget* w) {
             refusal = windowText(w);
@@ -369,7 +367,7 @@ private slots:
 
     void rightFindTranslationRaisesRepetitions() {
         TempHome home;
-        Program p(home, numberedWords(12));
+        TestProgram p(home, numberedWords(12));
         p.selectRecord(7);
         QCOMPARE(p.wordLabel(), QStringLiteral("word7"));
         QCOMPARE(p.repetitions(), QString());
@@ -427,7 +425,7 @@ private slots:
         QFETCH(int, excluded);
         QFETCH(QString, expected);
         TempHome home;
-        Program p(home, numberedWords(records, excluded));
+        TestProgram p(home, numberedWords(records, excluded));
         QString refusal;
         whenModal(QStringLiteral("TForma_soobshenie"), [&](QWidget* w) {
             refusal = windowText(w);
@@ -442,7 +440,7 @@ private slots:
         QList<Word> words = numberedWords(40, 20);
         for (int i = 0; i < 20; ++i)
             words[i].translation = QStringLiteral("исключено %1").arg(i + 1);
-        Program p(home, words);
+        TestProgram p(home, words);
         p.selectRecord(30);
         QStringList seen;
         for (int round = 0; round < 12; ++round) {
@@ -467,7 +465,7 @@ private slots:
         for (int i = 1; i < 11; ++i)
             words[i].translation = QStringLiteral("общий");
         words[11].translation = QStringLiteral("другой");
-        Program p(home, words);
+        TestProgram p(home, words);
         p.selectRecord(5);
         QStringList cells;
         bool stillOpen = false;
@@ -508,7 +506,7 @@ private slots:
         TempHome home;
         QList<Word> words = numberedWords(13);
         words[12].excluded = true;
-        Program p(home, words);
+        TestProgram p(home, words);
         p.selectRecord(record);
         QString shownError;
         QStringList cells;

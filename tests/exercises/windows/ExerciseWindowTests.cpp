@@ -2,10 +2,9 @@
 // exercises, started from the main window's commands and driven through their controls and
 // keys, with the data files checked afterwards.
 
+#include "app/core/Globals.h"
 #include "app/windows/MessageWindows.h"
 #include "app/windows/Okna.h"
-#include "app/core/Globals.h"
-#include "exercises/windows/ExerciseCommands.h"
 #include "exercises/windows/HistoryResetWindow.h"
 #include "exercises/windows/RangeWindow.h"
 #include "exercises/windows/RecognitionWindows.h"
@@ -72,24 +71,10 @@ int ones(const QByteArray& b) {
     return int(b.count('\1'));
 }
 
-// The program's windows on one data folder, with the exercise commands installed.
-class Program : public WindowProgram {
+// The program on one data folder.
+class TestProgram : public WindowProgram {
 public:
-    explicit Program(const TempHome& home) : WindowProgram(home) { start(); }
-
-protected:
-    void installWindows() override {
-        installExerciseRangeCommands(*form, *g);
-        okna.Forma_okno_pokaza_slova = new TForma_okno_pokaza_slova(*g, form.get());
-        okna.Forma_okno_pokaza_russkogo_slova =
-            new TForma_okno_pokaza_russkogo_slova(*g, form.get());
-        okna.Forma_podskazka_dlya_russkogo_slova =
-            new TForma_podskazka_dlya_russkogo_slova(okna.Forma_okno_pokaza_russkogo_slova);
-        okna.Forma_podskazka_dlya_angliyskogo_slova =
-            new TForma_podskazka_dlya_angliyskogo_slova(okna.Forma_okno_pokaza_slova);
-        okna.Forma_izmeneniy_diapazona = new TForma_izmeneniy_diapazona(*g, form.get());
-        okna.Forma_obnulenie_istoriy = new TForma_obnulenie_istoriy(*g, form.get());
-    }
+    explicit TestProgram(const TempHome& home) : WindowProgram(home) { start(); }
 };
 
 const char* const kHistoryFiles[] = {"Stat_eng.dictstat", "Stat_rus.dictstat",
@@ -205,7 +190,7 @@ void ExerciseWindowTests::rangeWindowChecks() {
     TempHome home;
     writeDictionary(home, numberedWords(10), ownTranscription);
     writeRange(home, false, 4, 5);
-    Program p(home);
+    TestProgram p(home);
 
     auto shown = std::make_shared<QStringList>();
     auto errorText = std::make_shared<QString>(QStringLiteral("(none)"));
@@ -249,7 +234,7 @@ void ExerciseWindowTests::rangeWindowWholeDictionaryBox() {
     TempHome home;
     writeDictionary(home, numberedWords(10), ownTranscription);
     writeRange(home, false, 4, 5);
-    Program p(home);
+    TestProgram p(home);
 
     auto seen = std::make_shared<QStringList>();
     whenModal(QStringLiteral("TForma_izmeneniy_diapazona"), [=](QWidget* w) {
@@ -283,7 +268,7 @@ void ExerciseWindowTests::rangeSaveDiscardsHistoriesAndMovesTheTable() {
     writeRange(home, true, 1, 10);
     for (const char* f : kHistoryFiles)
         writeData(home, f, QByteArray(10, '\1'));
-    Program p(home);
+    TestProgram p(home);
 
     auto focusOnShow = std::make_shared<QString>();
     whenModal(QStringLiteral("TForma_izmeneniy_diapazona"), [=](QWidget* w) {
@@ -330,7 +315,7 @@ void ExerciseWindowTests::rangeClosedWithoutSavingChangesNothing() {
     writeDictionary(home, numberedWords(10), ownTranscription);
     writeRange(home, false, 2, 10, true);
     writeData(home, "Stat_eng.dictstat", QByteArray(9, '\1'));
-    Program p(home);
+    TestProgram p(home);
     const QByteArray rangeFile = p.read("upragneniy.uprdat");
     QVERIFY(p.g->Do_kontsa);
 
@@ -347,7 +332,7 @@ void ExerciseWindowTests::rangeClosedWithoutSavingChangesNothing() {
     });
     p.trigger("Действие_изменить_диапазон");
 
-    QVERIFY(!p.okna.Forma_izmeneniy_diapazona->isVisible());
+    QVERIFY(!p.okna().Forma_izmeneniy_diapazona->isVisible());
     QVERIFY(p.g->Do_kontsa);
     QCOMPARE(p.g->Nachalo_diapazona, 2);
     QVERIFY(!p.g->Diapazon_izmenen);
@@ -357,7 +342,7 @@ void ExerciseWindowTests::rangeClosedWithoutSavingChangesNothing() {
 
 void ExerciseWindowTests::rangeRefusedOnEmptyDictionary() {
     TempHome home;
-    Program p(home);
+    TestProgram p(home);
     auto text = closeMessage();
     p.trigger("Действие_изменить_диапазон");
     QCOMPARE(*text, QStringLiteral("В словаре еще нет записей ..."));
@@ -369,7 +354,7 @@ void ExerciseWindowTests::resetRefusesWithNothingTicked() {
     TempHome home;
     writeDictionary(home, numberedWords(4), ownTranscription);
     writeData(home, "Stat_rus.dictstat", test::bytes({1, 0, 1, 0}));
-    Program p(home);
+    TestProgram p(home);
 
     auto error = std::make_shared<QString>();
     auto focus = std::make_shared<QString>();
@@ -396,7 +381,7 @@ void ExerciseWindowTests::resetDeletesOnlyTheTicked() {
     writeDictionary(home, numberedWords(4), ownTranscription);
     for (const char* f : kHistoryFiles)
         writeData(home, f, test::bytes({1, 1, 0, 0}));
-    Program p(home);
+    TestProgram p(home);
     QCOMPARE(p.pane("Панель_вывода_остатка_непредъявленных_слов"),
              QStringLiteral("  Остаток английских = 2"));
     QCOMPARE(p.pane("Панель_вывода_несопоставленных_пар"),
@@ -435,7 +420,7 @@ void ExerciseWindowTests::resetDeletesOnlyTheTicked() {
 void ExerciseWindowTests::resetWithoutHistories() {
     TempHome home;
     writeDictionary(home, numberedWords(4), ownTranscription);
-    Program p(home);
+    TestProgram p(home);
     auto text = closeMessage();
     p.trigger("Действие_обнулить_историю");
     QCOMPARE(*text, QStringLiteral("Истории упражнений еще не формировались. Обнулять нечего."));
@@ -447,7 +432,7 @@ void ExerciseWindowTests::englishOneRecordRange() {
     TempHome home;
     writeDictionary(home, numberedWords(3), ownTranscription);
     writeRange(home, false, 2, 2);
-    Program p(home);
+    TestProgram p(home);
 
     auto word = std::make_shared<QString>();
     auto finished = std::make_shared<QString>();
@@ -461,7 +446,7 @@ void ExerciseWindowTests::englishOneRecordRange() {
 
     QCOMPARE(*word, QStringLiteral("word2"));
     QCOMPARE(*finished, kEngFinishedRange);
-    QVERIFY(!p.okna.Forma_okno_pokaza_slova->isVisible());
+    QVERIFY(!p.okna().Forma_okno_pokaza_slova->isVisible());
     QCOMPARE(p.read("Stat_eng.dictstat"), test::bytes({1}));
     QCOMPARE(p.pane("Панель_вывода_остатка_непредъявленных_слов"),
              QStringLiteral("  Остаток английских = 0"));
@@ -471,7 +456,7 @@ void ExerciseWindowTests::englishOneRecordRange() {
 void ExerciseWindowTests::englishStopKeepsAnswersInHistory() {
     TempHome home;
     writeDictionary(home, numberedWords(10), ownTranscription);
-    Program p(home);
+    TestProgram p(home);
 
     auto remainder = std::make_shared<QStringList>();
     auto answerThree = [=](const char* close) {
@@ -508,7 +493,7 @@ void ExerciseWindowTests::englishStopKeepsAnswersInHistory() {
 void ExerciseWindowTests::englishForgotMarksAndSelectsWord() {
     TempHome home;
     writeDictionary(home, numberedWords(6), ownTranscription);
-    Program p(home);
+    TestProgram p(home);
     QVERIFY(!p.exists("Stat_forget.dictstat"));
 
     auto word = std::make_shared<QString>();
@@ -535,7 +520,7 @@ void ExerciseWindowTests::f5ForgetsEvenWhileButtonDisabled() {
     TempHome home;
     writeDictionary(home, numberedWords(5), ownTranscription);
     writeData(home, "Stat_forget.dictstat", test::bytes({0, 0, 0, 1, 0}));
-    Program p(home);
+    TestProgram p(home);
     p.g->Rezhim_zabytye = true;
 
     auto state = std::make_shared<QStringList>();
@@ -550,7 +535,7 @@ void ExerciseWindowTests::f5ForgetsEvenWhileButtonDisabled() {
 
     // Only the forgotten record is presented in the forgotten view.
     QCOMPARE(*state, QStringList({"word4", "0", "0"}));
-    QVERIFY(!p.okna.Forma_okno_pokaza_slova->isVisible());
+    QVERIFY(!p.okna().Forma_okno_pokaza_slova->isVisible());
     QCOMPARE(p.read("Stat_eng.dictstat"), test::bytes({0, 0, 0, 1, 0}));
 }
 
@@ -566,7 +551,7 @@ void ExerciseWindowTests::allDoneQuestion() {
     writeDictionary(home, numberedWords(4), ownTranscription);
     const QByteArray done = test::bytes({1, 1, 1, 1});
     writeData(home, "Stat_eng.dictstat", done);
-    Program p(home);
+    TestProgram p(home);
 
     auto question = answer("TForma_vopros_s_viborom", yes ? "Кнопка_да" : "Кнопка_нет");
     auto opened = std::make_shared<QString>();
@@ -611,7 +596,7 @@ void ExerciseWindowTests::startRefusals() {
     writeDictionary(home, numberedWords(records), ownTranscription);
     if (!forgotten.isEmpty())
         writeData(home, "Stat_forget.dictstat", forgotten);
-    Program p(home);
+    TestProgram p(home);
     p.g->Rezhim_zabytye = forgottenView;
 
     for (const char* action : {"Действие_случайные_слова", "Действие_русские_слова"}) {
@@ -629,7 +614,7 @@ void ExerciseWindowTests::boxRefusedWhenTooFewAllowed() {
     words[0].excluded = true;
     words[2].excluded = true;
     writeDictionary(home, words, ownTranscription);
-    Program p(home);
+    TestProgram p(home);
     QCOMPARE(p.g->Kolichestvo_razreshennykh_k_pokazu, 1);
 
     auto state = std::make_shared<QStringList>();
@@ -666,7 +651,7 @@ void ExerciseWindowTests::boxExcludesOrRefusesForgotten() {
     writeRange(home, false, 3, 3);
     if (forgotten)
         writeData(home, "Stat_forget.dictstat", test::bytes({0, 0, 1, 0}));
-    Program p(home);
+    TestProgram p(home);
 
     auto state = std::make_shared<QStringList>();
     auto error = std::make_shared<QString>(QStringLiteral("(none)"));
@@ -708,7 +693,7 @@ void ExerciseWindowTests::englishCaptionHintAndPane() {
     QList<Word> words = numberedWords(3);
     writeDictionary(home, words, ownTranscription);
     writeRange(home, false, 1, 1);
-    Program p(home);
+    TestProgram p(home);
 
     auto seen = std::make_shared<QStringList>();
     whenModal(QStringLiteral("TForma_okno_pokaza_slova"), [=](QWidget* w) {
@@ -743,7 +728,7 @@ void ExerciseWindowTests::russianShowsTranslationAndFinishesWhole() {
     QList<Word> words = numberedWords(2);
     words[1].translation.clear();
     writeDictionary(home, words, ownTranscription);
-    Program p(home);
+    TestProgram p(home);
 
     auto seen = std::make_shared<QStringList>();
     auto finished = std::make_shared<QString>();
@@ -777,7 +762,7 @@ void ExerciseWindowTests::russianHintGivesEnglishWord() {
     TempHome home;
     writeDictionary(home, numberedWords(3), ownTranscription);
     writeRange(home, false, 2, 2);
-    Program p(home);
+    TestProgram p(home);
 
     auto seen = std::make_shared<QStringList>();
     whenModal(QStringLiteral("TForma_okno_pokaza_russkogo_slova"), [=](QWidget* w) {
@@ -803,7 +788,7 @@ void ExerciseWindowTests::russianHintGivesEnglishWord() {
 void ExerciseWindowTests::russianIgnoredWhileGroupsOpen() {
     TempHome home;
     writeDictionary(home, numberedWords(1), ownTranscription);
-    Program p(home);
+    TestProgram p(home);
     p.g->Okno_grupp_otkryto = true;
     // Nothing at all happens: no refusal, no window.
     p.trigger("Действие_русские_слова");

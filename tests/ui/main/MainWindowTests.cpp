@@ -1,9 +1,9 @@
 // The main window and its add, insert, edit and delete dialogs, driven through their controls
 // and keys, with the data files checked afterwards.
 
+#include "app/core/Globals.h"
 #include "app/windows/MessageWindows.h"
 #include "app/windows/Okna.h"
-#include "app/core/Globals.h"
 #include "platform/gui/KeyboardLayout.h"
 #include "store/RecordTableModel.h"
 #include "store/Records.h"
@@ -39,9 +39,9 @@ const QString kQuestionDuplicate =
 const QString kExitQuestion = QStringLiteral("Вы хотите выйти из программы Telvo: Vocabulary?");
 
 // The program's windows on one data folder.
-class Program : public WindowProgram {
+class TestProgram : public WindowProgram {
 public:
-    explicit Program(const TempHome& home) : WindowProgram(home) { start(); }
+    explicit TestProgram(const TempHome& home) : WindowProgram(home) { start(); }
 
     QByteArray dictionary() const { return read("Vocabulary.dictdat"); }
 
@@ -85,7 +85,7 @@ private slots:
         QFETCH(QString, expected);
         TempHome home;
         writeDictionary(home, numberedWords(3));
-        Program p(home);
+        TestProgram p(home);
         const QByteArray before = p.dictionary();
 
         QString shown;
@@ -133,7 +133,7 @@ private slots:
         TempHome home;
         writeDictionary(home,
                         {{"dog", "собака"}, {"cat", "кошка"}, {"bird", "птица"}, {"fish", "рыба"}});
-        Program p(home);
+        TestProgram p(home);
         const QByteArray before = p.dictionary();
         QCOMPARE(p.form->selectedRow(), 1);
 
@@ -170,7 +170,7 @@ private slots:
     void editOfLetterCaseIsAccepted() {
         TempHome home;
         writeDictionary(home, {{"cat", "кошка", false, true}, {"dog", "собака", true, false}});
-        Program p(home);
+        TestProgram p(home);
         QCOMPARE(p.wordLabel(), QStringLiteral("dog")); // row 1 shows record 2
         const QByteArray before = p.dictionary();
 
@@ -218,7 +218,7 @@ private slots:
         TempHome home;
         // Record 3 (row 1) is the only one allowed for exercises.
         writeDictionary(home, {{"a", "а", true}, {"b", "б", true}, {"c", "в", false}});
-        Program p(home);
+        TestProgram p(home);
         const QByteArray before = p.dictionary();
 
         QString error;
@@ -258,7 +258,7 @@ private slots:
         QFETCH(QString, dialog);
         TempHome home;
         writeDictionary(home, numberedWords(4));
-        Program p(home);
+        TestProgram p(home);
         const QByteArray before = p.dictionary();
 
         bool came = false;
@@ -283,7 +283,7 @@ private slots:
     void addStoresAndSelectsNewRecord() {
         TempHome home;
         writeDictionary(home, numberedWords(3));
-        Program p(home);
+        TestProgram p(home);
         p.clickRow(3);
         p.control<QPushButton>("Кнопка_количество_повторений")->click();
 
@@ -326,7 +326,7 @@ private slots:
         QFETCH(int, expectedRow);
         TempHome home;
         writeDictionary(home, numberedWords(5));
-        Program p(home);
+        TestProgram p(home);
         p.clickRow(2);
 
         QString label;
@@ -367,7 +367,7 @@ private slots:
         QFETCH(QString, expectedWord);
         TempHome home;
         writeDictionary(home, numberedWords(4));
-        Program p(home);
+        TestProgram p(home);
         p.clickRow(row);
         whenModal(QStringLiteral("TForma_udalit_zapis"),
                   [&](QWidget* d) { click(d, "Кнопка_да"); });
@@ -380,7 +380,7 @@ private slots:
     void deleteDialogAnswersNoOnEnter() {
         TempHome home;
         writeDictionary(home, numberedWords(2));
-        Program p(home);
+        TestProgram p(home);
         const QByteArray before = p.dictionary();
         bool netFocused = false;
         whenModal(QStringLiteral("TForma_udalit_zapis"), [&](QWidget* d) {
@@ -403,7 +403,7 @@ private slots:
     void emptyDictionaryRefusesInsertEditDelete() {
         QFETCH(QByteArray, command);
         TempHome home;
-        Program p(home);
+        TestProgram p(home);
         QString shown;
         whenModal(QStringLiteral("TForma_soobshenie"), [&](QWidget* m) {
             shown = windowText(m);
@@ -417,7 +417,7 @@ private slots:
     void groupsWindowBlocksInsertOnly() {
         TempHome home;
         writeDictionary(home, numberedWords(2));
-        Program p(home);
+        TestProgram p(home);
         p.g->Okno_grupp_otkryto = true;
         bool anyModal = false;
         QTimer::singleShot(300, [&] {
@@ -443,7 +443,7 @@ private slots:
         QFETCH(QString, dialog);
         TempHome home;
         writeDictionary(home, numberedWords(2));
-        Program p(home);
+        TestProgram p(home);
         QGuiApplication::clipboard()->setText(QStringLiteral("pasted"));
         auto* field = p.control<QLineEdit>("Поле_ввода_для_поиска_подстроки_перевода");
         field->setFocus();
@@ -473,7 +473,7 @@ private slots:
         QFETCH(QByteArray, command);
         TempHome home;
         writeDictionary(home, numberedWords(4));
-        Program p(home);
+        TestProgram p(home);
         // Only the routing is checked here: with the groups window open the exclusion toggle
         // asks nothing.
         p.g->Okno_grupp_otkryto = true;
@@ -495,7 +495,7 @@ private slots:
     void commandKeysWorkAgainAfterADialogCloses() {
         TempHome home;
         writeDictionary(home, numberedWords(3));
-        Program p(home);
+        TestProgram p(home);
         p.activate();
         whenModal(QStringLiteral("TForma_izmenit"),
                   [](QWidget* d) { QTest::keyClick(d->focusWidget(), Qt::Key_Escape); });
@@ -503,7 +503,7 @@ private slots:
         QVERIFY(QApplication::activeModalWidget() == nullptr);
 
         // No explicit activation here: the window takes it back itself.
-        QTRY_VERIFY_WITH_TIMEOUT(QApplication::activeWindow() == p.form.get(), 1000);
+        QTRY_VERIFY_WITH_TIMEOUT(QApplication::activeWindow() == p.form, 1000);
         QString came;
         whenModal(QStringLiteral("TForma_vstavit"), [&](QWidget* d) {
             came = d->objectName();
@@ -518,8 +518,8 @@ private slots:
         writeDictionary(home, numberedWords(3));
         test::writeFile(home.dataFolder() + QStringLiteral("/Stat_forget.dictstat"),
                         test::bytes({0, 1, 0}));
-        Program p(home);
-        QVERIFY(QTest::qWaitForWindowActive(p.form.get()));
+        TestProgram p(home);
+        QVERIFY(QTest::qWaitForWindowActive(p.form));
         const char* editing[] = {"Действие_добавить_слово", "Действие_вставить_слово",
                                  "Действие_изменить_запись", "Действие_удалить_запись"};
         for (const char* name : editing)
@@ -573,9 +573,8 @@ private slots:
     void commandsNotBuiltYetAreDisabled() {
         TempHome home;
         writeDictionary(home, numberedWords(2));
-        Program p(home);
-        for (const char* name : {"Действие_случайные_слова", "Действие_о_программе",
-                                 "Действие_архивирование_словаря", "Действие_найти_перевод"})
+        TestProgram p(home);
+        for (const char* name : {"Действие_о_программе", "Действие_архивирование_словаря"})
             QVERIFY2(!p.action(name)->isEnabled(), name);
     }
 
@@ -590,7 +589,7 @@ private slots:
         QFETCH(QString, how);
         TempHome home;
         writeDictionary(home, numberedWords(2));
-        Program p(home);
+        TestProgram p(home);
         QString asked;
         whenModal(QStringLiteral("TForma_vopros_s_viborom"), [&](QWidget* q) {
             asked = windowText(q);
@@ -610,7 +609,7 @@ private slots:
     void firstRunThenCloseWritesViewState() {
         TempHome home;
         writeDictionary(home, numberedWords(30));
-        Program p(home);
+        TestProgram p(home);
         QVERIFY(!QFile::exists(p.file("Start.startdat")));
         QCOMPARE(p.form->selectedRow(), 1);
         QVERIFY(p.control<QCheckBox>("Переключатель_перевод")->isChecked());
@@ -635,7 +634,7 @@ private slots:
         forgotten[10] = 1;
         forgotten[20] = 1;
         test::writeFile(home.dataFolder() + QStringLiteral("/Stat_forget.dictstat"), forgotten);
-        Program p(home);
+        TestProgram p(home);
         p.control<QCheckBox>("Переключатель_фильтр")->click();
         p.control<QCheckBox>("Переключатель_перевод")->click();
         p.clickRow(2); // record 11
@@ -665,7 +664,7 @@ private slots:
         state.topRow = 90;
         state.selectedRow = 120;
         test::writeFile(home.dataFolder() + QStringLiteral("/Start.startdat"), state.encode());
-        Program p(home);
+        TestProgram p(home);
         QCOMPARE(p.form->selectedRow(), 5);
         QCOMPARE(p.wordLabel(), QStringLiteral("word1"));
     }
@@ -675,7 +674,7 @@ private slots:
         writeDictionary(home, numberedWords(5));
         test::writeFile(home.dataFolder() + QStringLiteral("/Start.startdat"),
                         test::bytes({0, 1, 0, 0, 3, 0, 0}));
-        Program p(home);
+        TestProgram p(home);
         QCOMPARE(p.form->selectedRow(), 1);
         QVERIFY(!p.g->Rezhim_zabytye);
         QVERIFY(p.control<QCheckBox>("Переключатель_перевод")->isChecked());
@@ -702,7 +701,7 @@ private slots:
         TempHome home;
         writeDictionary(home, numberedWords(20));
         writeRange(home, whole, start, end);
-        Program p(home);
+        TestProgram p(home);
         if (!whole) {
             QCOMPARE(p.form->windowTitle(), QStringLiteral("Telvo: Vocabulary \u2015 Лексикар. "
                                                            "(Диапазон для упражнений: %1 - %2)")
@@ -740,7 +739,7 @@ private slots:
         writeDictionary(home, {{"a", "а", true, false}, {"b", "б", false, true}});
         test::writeFile(home.dataFolder() + QStringLiteral("/Stat_forget.dictstat"),
                         test::bytes({0, 1}));
-        Program p(home);
+        TestProgram p(home);
         const RecordTableDelegate& d = p.form->delegate();
         const QColor white(Qt::white);
         // Row 1 is record 2 (marked, forgotten); row 2 is record 1 (excluded).
@@ -757,7 +756,7 @@ private slots:
     void repetitionsCountOnOneRowAndClearOnAnother() {
         TempHome home;
         writeDictionary(home, numberedWords(6));
-        Program p(home);
+        TestProgram p(home);
         auto* button = p.control<QPushButton>("Кнопка_количество_повторений");
         p.clickRow(3);
         for (int i = 0; i < 3; ++i)
@@ -784,7 +783,7 @@ private slots:
 
     void repetitionsButtonOnEmptyDictionaryDoesNothing() {
         TempHome home;
-        Program p(home);
+        TestProgram p(home);
         auto* button = p.control<QPushButton>("Кнопка_количество_повторений");
         button->click();
         QCOMPARE(button->text(), QString());
@@ -798,7 +797,7 @@ private slots:
     void translationCheckBoxBlanksColumnWithoutTouchingFile() {
         TempHome home;
         writeDictionary(home, numberedWords(3));
-        Program p(home);
+        TestProgram p(home);
         const QByteArray before = p.dictionary();
         p.clickRow(2);
         p.table().setFocus();
@@ -813,7 +812,7 @@ private slots:
 
     void stopwatchWrapsAfterNineHours() {
         TempHome home;
-        Program p(home);
+        TestProgram p(home);
         auto* pane = p.control<QLabel>("Панель_сенудномера_главной_формы");
         QCOMPARE(pane->text(), QStringLiteral(" 0:00:00"));
         p.form->stopwatchTick();
@@ -827,7 +826,7 @@ private slots:
 
     void stopwatchPausesOnClickAndResetsOnDoubleClick() {
         TempHome home;
-        Program p(home);
+        TestProgram p(home);
         auto* pane = p.control<QLabel>("Панель_сенудномера_главной_формы");
         auto* timer =
             p.form->findChild<QTimer*>(QStringLiteral("Таймер_секундомерный_гловной_формы"));
@@ -845,9 +844,9 @@ private slots:
     void panesOfOtherSubsystemsAreRefilledWithTheRest() {
         TempHome home;
         writeDictionary(home, numberedWords(2));
-        Program p(home);
+        TestProgram p(home);
         int calls = 0;
-        p.form->setStatusPaneProcedure(QStringLiteral("Панель_вывода_несопоставленных_пар"), [&] {
+        p.form->setStatusPaneProcedure(StatusPane::UnmatchedPairs, [&] {
             ++calls;
             return QStringLiteral("  Пар = %1").arg(p.g->Kolichestvo_zapisey);
         });
@@ -864,7 +863,7 @@ private slots:
     void layoutFlagFollowsKeyboard() {
         TempHome home;
         auto previous = platform::setKeyboardLayoutOverride([] { return QStringLiteral("us"); });
-        Program p(home);
+        TestProgram p(home);
         p.activate();
         auto* flag = p.control<FlagIndicator>("Картинка_главной_формы");
         QVERIFY(flag->hasFlag());
@@ -879,7 +878,7 @@ private slots:
         writeDictionary(home, {{"a", "а", true}, {"b", "б"}, {"c", "в"}});
         test::writeFile(home.dataFolder() + QStringLiteral("/Stat_forget.dictstat"),
                         test::bytes({0, 1, 1}));
-        Program p(home);
+        TestProgram p(home);
         QCOMPARE(p.control<QLabel>("Панель_вывода_количества_записей")->text(),
                  QStringLiteral("  Записей = 3 (2)"));
         QCOMPARE(p.control<QLabel>("Панель_вывода_количества_забытых_слов")->text(),

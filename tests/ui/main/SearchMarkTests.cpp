@@ -1,9 +1,9 @@
 // The main window's searches, jumps, forgotten and marked words and exclusion, driven through
 // its keys and controls, with the data files checked afterwards.
 
+#include "app/core/Globals.h"
 #include "app/windows/MessageWindows.h"
 #include "app/windows/Okna.h"
-#include "app/core/Globals.h"
 #include "store/Binary.h"
 #include "store/RecordTableModel.h"
 #include "store/Records.h"
@@ -43,9 +43,9 @@ QString question(const QString& text) {
     return QStringLiteral("TForma_vopros_s_viborom:") + text;
 }
 
-class Program : public WindowProgram {
+class TestProgram : public WindowProgram {
 public:
-    explicit Program(const TempHome& home) : WindowProgram(home) {
+    explicit TestProgram(const TempHome& home) : WindowProgram(home) {
         start();
         activate();
     }
@@ -81,7 +81,7 @@ private slots:
     void firstForgottenMarkCreatesFileAndLastClearDeletesIt() {
         TempHome home;
         writeData(home, "Vocabulary.dictdat", dictionaryOf(numberedWords(5)));
-        Program p(home);
+        TestProgram p(home);
         ModalDriver driver;
         p.selectRecord(4);
         p.key(Qt::Key_F5);
@@ -109,7 +109,7 @@ private slots:
         writeRange(home, false, 2, 4);
         writeData(home, "Stat_forget.dictstat", flags({1, record}, 6));
         writeData(home, "Stat_pair.dictstat", test::bytes({1, 1, 1}));
-        Program p(home);
+        TestProgram p(home);
         ModalDriver driver;
         p.selectRecord(record);
         p.key(Qt::Key_F5);
@@ -135,7 +135,7 @@ private slots:
             w.marked = true;
         words[1].excluded = true; // record 2
         writeData(home, "Vocabulary.dictdat", dictionaryOf(words));
-        Program p(home);
+        TestProgram p(home);
         ModalDriver driver;
         p.selectRecord(2);
         if (how == QLatin1String("F5")) {
@@ -182,7 +182,7 @@ private slots:
         TempHome home;
         writeData(home, "Vocabulary.dictdat", dictionaryOf(numberedWords(10)));
         writeData(home, "Stat_forget.dictstat", flags({1, 10}, 10));
-        Program p(home);
+        TestProgram p(home);
         ModalDriver driver;
         driver.dialog = [](QWidget* d) {
             auto* start =
@@ -230,7 +230,7 @@ private slots:
         QFETCH(QString, text);
         TempHome home;
         writeData(home, "Vocabulary.dictdat", dictionaryOf(numberedWords(10)));
-        Program p(home);
+        TestProgram p(home);
         ModalDriver driver;
         bool stayedOpen = false;
         driver.dialog = [&](QWidget* d) {
@@ -255,7 +255,7 @@ private slots:
         TempHome home;
         writeData(home, "Vocabulary.dictdat", dictionaryOf(numberedWords(5)));
         writeRange(home, false, 2, 4);
-        Program p(home);
+        TestProgram p(home);
         ModalDriver driver;
         p.key(Qt::Key_Z, Qt::ControlModifier);
         QVERIFY(p.g->Rezhim_zabytye);
@@ -290,7 +290,7 @@ private slots:
         TempHome home;
         writeData(home, "Vocabulary.dictdat", dictionaryOf(numberedWords(6)));
         writeData(home, "Stat_forget.dictstat", flags({1, 3, 5}, 6));
-        Program p(home);
+        TestProgram p(home);
         ModalDriver driver;
         p.key(Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(p.form->model().recordRows(), 3);
@@ -320,7 +320,7 @@ private slots:
         TempHome home;
         writeData(home, "Vocabulary.dictdat", dictionaryOf(numberedWords(3)));
         writeData(home, "Stat_forget.dictstat", flags({2}, 3));
-        Program p(home);
+        TestProgram p(home);
         ModalDriver driver;
         bool dialog = false;
         driver.dialog = [&](QWidget* d) {
@@ -349,7 +349,7 @@ private slots:
         words[3].excluded = true; // record 4
         writeData(home, "Vocabulary.dictdat", dictionaryOf(words));
         writeData(home, "Stat_forget.dictstat", flags({5}, 5));
-        Program p(home);
+        TestProgram p(home);
         ModalDriver driver;
         driver.setYes(true);
         p.key(Qt::Key_O, Qt::ControlModifier | Qt::AltModifier);
@@ -402,7 +402,7 @@ private slots:
         words[2].added = words[3].added = 45100; // records 3 and 4
         writeData(home, "Vocabulary.dictdat", dictionaryOf(words));
         writeData(home, "Stat_forget.dictstat", flags({1}, 5));
-        Program p(home);
+        TestProgram p(home);
         ModalDriver driver(removeOld);
         QString label;
         driver.dialog = [&](QWidget* d) {
@@ -475,7 +475,7 @@ private slots:
         writeData(home, "Vocabulary.dictdat", dictionaryOf(words));
         if (forgotten)
             writeData(home, "Stat_forget.dictstat", flags({forgotten}, 3));
-        Program p(home);
+        TestProgram p(home);
         ModalDriver driver;
         p.g->Okno_grupp_otkryto = groups;
         p.selectRecord(select);
@@ -499,7 +499,7 @@ private slots:
         words[5].excluded = words[6].excluded = true; // records 6 and 7
         writeData(home, "Vocabulary.dictdat", dictionaryOf(words));
         writeRange(home, false, 5, 10);
-        Program p(home);
+        TestProgram p(home);
         ModalDriver driver;
         QSet<int> landed;
         int previous = p.selectedRecord();
@@ -522,7 +522,7 @@ private slots:
         TempHome home;
         writeData(home, "Vocabulary.dictdat", dictionaryOf(numberedWords(12)));
         writeData(home, "Stat_forget.dictstat", flags({2, 5, 9}, 12));
-        Program p(home);
+        TestProgram p(home);
         ModalDriver driver;
         p.key(Qt::Key_Z, Qt::ControlModifier);
         QSet<int> landed;
@@ -544,7 +544,7 @@ private slots:
         words[2].excluded = true; // record 3
         writeData(home, "Vocabulary.dictdat", dictionaryOf(words));
         writeRange(home, false, 3, 4);
-        Program p(home);
+        TestProgram p(home);
         ModalDriver driver;
         p.selectRecord(4);
         p.key(Qt::Key_J, Qt::ControlModifier);
@@ -573,7 +573,7 @@ private slots:
         QFETCH(int, record);
         TempHome home;
         writeData(home, "Vocabulary.dictdat", dictionaryOf(numberedWords(10)));
-        Program p(home);
+        TestProgram p(home);
         ModalDriver driver;
         bool open = false;
         driver.dialog = [&](QWidget* d) {
@@ -600,7 +600,7 @@ private slots:
         words[6 - 1].english = QStringLiteral("cap");  // row 5
         words[2 - 1].english = QStringLiteral("scar"); // row 9
         writeData(home, "Vocabulary.dictdat", dictionaryOf(words));
-        Program p(home);
+        TestProgram p(home);
         ModalDriver driver;
         auto* field = p.control<QLineEdit>("Поле_ввода_для_поиска_английского_слова");
         field->setFocus();
@@ -629,7 +629,7 @@ private slots:
         words[5].translation = QStringLiteral("Кошка");   // row 1
         words[2].translation = QStringLiteral("кошечка"); // row 4
         writeData(home, "Vocabulary.dictdat", dictionaryOf(words));
-        Program p(home);
+        TestProgram p(home);
         ModalDriver driver;
         auto* field = p.control<QLineEdit>("Поле_ввода_для_поиска_подстроки_перевода");
         auto* next = p.control<QPushButton>("Кнопка_искать_далее");
@@ -665,7 +665,7 @@ private slots:
     void remainingWindowsStayDisabled() {
         TempHome home;
         writeData(home, "Vocabulary.dictdat", dictionaryOf(numberedWords(2)));
-        Program p(home);
+        TestProgram p(home);
         for (const char* name :
              {"Действие_пример_употребления", "Действие_показать_транскрипцию",
               "Действие_группы_слов", "Действие_идиомы", "Действие_проигрыватель",

@@ -1,0 +1,78 @@
+#include "app/Program.h"
+
+#include "app/windows/MessageWindows.h"
+#include "exercises/windows/ChoiceWindows.h"
+#include "exercises/windows/ExerciseCommands.h"
+#include "exercises/windows/HistoryResetWindow.h"
+#include "exercises/windows/RangeWindow.h"
+#include "exercises/windows/RecognitionWindows.h"
+#include "ui/main/TMainForm.h"
+
+#include <QStringList>
+
+namespace telvo {
+
+Program::Program(Globalnye_peremennye_slovarya& g) : g_(g) {
+    g_.okna = &okna_;
+    mainForm_ = std::make_unique<TMainForm>(g_);
+    TMainForm* main = mainForm_.get();
+    okna_.MainForm = main;
+
+    // The long-lived windows, in their order of creation.
+    okna_.Forma_naiyti_perevod = new TForma_naiyti_perevod(g_, main);
+    okna_.Forma_ocshibochniy_vibor = new TForma_ocshibochniy_vibor(main);
+    okna_.Forma_soobshenie = new TForma_soobshenie(g_, main);
+    okna_.Forma_vopros_s_viborom = new TForma_vopros_s_viborom(g_, main);
+    okna_.Forma_soobschenie_ob_oschibke = new TForma_soobschenie_ob_oschibke(g_, main);
+    okna_.Forma_vspomnit_zabitie_slova = new TForma_vspomnit_zabitie_slova(g_, main);
+    // TForma_poryadok_proslushivaniya comes here once the player exists.
+    okna_.Forma_okno_pokaza_slova = new TForma_okno_pokaza_slova(g_, main);
+    okna_.Forma_okno_pokaza_russkogo_slova = new TForma_okno_pokaza_russkogo_slova(g_, main);
+    okna_.Forma_podskazka_dlya_russkogo_slova =
+        new TForma_podskazka_dlya_russkogo_slova(okna_.Forma_okno_pokaza_russkogo_slova);
+    okna_.Forma_podskazka_dlya_angliyskogo_slova =
+        new TForma_podskazka_dlya_angliyskogo_slova(okna_.Forma_okno_pokaza_slova);
+    okna_.Forma_okno_pokaza_perevodov = new TForma_okno_pokaza_perevodov(g_, main);
+    okna_.Forma_okno_perevodov_s_angliyskogo = new TForma_okno_perevodov_s_angliyskogo(g_, main);
+    okna_.Forma_izmeneniy_diapazona = new TForma_izmeneniy_diapazona(g_, main);
+    okna_.Forma_obnulenie_istoriy = new TForma_obnulenie_istoriy(g_, main);
+    // Then, as their subsystems land: TForma_dobavit_gruppu_slov, TForma_gruppy_slov,
+    // TForma_vibor_papki_so_zvukami, TForma_znaki_transkripcii.
+
+    // The commands, once the windows they open exist.
+    installExerciseCommands(*main, g_);
+}
+
+Program::~Program() {
+    mainForm_.reset();
+    g_.okna = nullptr;
+}
+
+QStringList Program::missingWindows() const {
+    const std::pair<const char*, const void*> members[] = {
+        {"MainForm", okna_.MainForm},
+        {"Forma_soobshenie", okna_.Forma_soobshenie},
+        {"Forma_vopros_s_viborom", okna_.Forma_vopros_s_viborom},
+        {"Forma_soobschenie_ob_oschibke", okna_.Forma_soobschenie_ob_oschibke},
+        {"Forma_okno_pokaza_slova", okna_.Forma_okno_pokaza_slova},
+        {"Forma_okno_pokaza_russkogo_slova", okna_.Forma_okno_pokaza_russkogo_slova},
+        {"Forma_podskazka_dlya_russkogo_slova", okna_.Forma_podskazka_dlya_russkogo_slova},
+        {"Forma_podskazka_dlya_angliyskogo_slova", okna_.Forma_podskazka_dlya_angliyskogo_slova},
+        {"Forma_izmeneniy_diapazona", okna_.Forma_izmeneniy_diapazona},
+        {"Forma_obnulenie_istoriy", okna_.Forma_obnulenie_istoriy},
+        {"Forma_naiyti_perevod", okna_.Forma_naiyti_perevod},
+        {"Forma_ocshibochniy_vibor", okna_.Forma_ocshibochniy_vibor},
+        {"Forma_vspomnit_zabitie_slova", okna_.Forma_vspomnit_zabitie_slova},
+        {"Forma_okno_pokaza_perevodov", okna_.Forma_okno_pokaza_perevodov},
+        {"Forma_okno_perevodov_s_angliyskogo", okna_.Forma_okno_perevodov_s_angliyskogo},
+    };
+    static_assert(sizeof(Okna) == std::size(members) * sizeof(void*),
+                  "a window added to Okna must be listed here too");
+    QStringList missing;
+    for (const auto& [name, window] : members)
+        if (!window)
+            missing << QString::fromLatin1(name);
+    return missing;
+}
+
+} // namespace telvo
