@@ -1,8 +1,8 @@
 #include "exercises/logic/HistorySaves.h"
 
 #include "app/core/Failure.h"
-#include "store/Histories.h"
 #include "exercises/logic/Common.h"
+#include "store/Histories.h"
 #include "store/RecordFile.h"
 
 namespace telvo {

@@ -1,18 +1,29 @@
 #include "exercises/logic/Pairs.h"
 
 #include "app/core/Failure.h"
-#include "store/Histories.h"
 #include "exercises/logic/HistorySaves.h"
 #include "exercises/logic/Tables.h"
+#include "store/Histories.h"
 
 namespace telvo {
 
 namespace {
 
-constexpr const char* kProcedure = "Предъявление_сопоставляемых_пар_слов";
-constexpr const char* kPane = "  Несопоставленных пар = ";
-
 using E = tip_Zapis_dinamicheskogo_massiva_sopostavlyaemykh_par;
+
+// A pass of pair matching ends in its own window, so it has no end-of-pass texts.
+const RangeExerciseDef kPairs{
+    "Предъявление_сопоставляемых_пар_слов",
+    "  Несопоставленных пар = ",
+    "Все пары английских слов и русских переводов уже сопоставленны. Вы хотите начать "
+    "упражнение заново?",
+    "Нет для сопоставления ни одного слова.",
+    "",
+    "",
+    History::Pair,
+    &buildPairTable,
+    &Sokhranenie_statistiki_sopostavlennykh_par,
+};
 
 QString headerText() {
     return QString(38, QLatin1Char(' ')) + QStringLiteral("Английские слова и их переводы");
@@ -20,7 +31,10 @@ QString headerText() {
 
 } // namespace
 
-PairMatching::PairMatching(Globalnye_peremennye_slovarya& g) : g_(g) {
+PairMatching::PairMatching(Globalnye_peremennye_slovarya& g)
+    : RangeExercise(g, kPairs,
+                    RangeTableOps(g, g.exerciseTables.Dinamicheskiy_massiv_sopostavlyaemykh_par,
+                                  &E::Uzhe_sopostavleno)) {
     cells_[0] = headerText();
 }
 
@@ -28,33 +42,6 @@ StartDecision PairMatching::preCheck(const Globalnye_peremennye_slovarya& g) {
     if (g.Kolichestvo_zapisey < 2)
         return {StartAction::Refuse, QString::fromUtf8(kFewerThanTwoRecords), {}};
     return {StartAction::Open, {}, {}};
-}
-
-StartDecision PairMatching::start() {
-    return reportFailuresAs(kProcedure, [&] {
-        if (g_.Obnovit_pary)
-            buildPairTable(g_);
-        return decideStart(
-            g_.Rezhim_zabytye, remaining(),
-            anyForgotten(g_.exerciseTables.Dinamicheskiy_massiv_sopostavlyaemykh_par),
-            QString::fromUtf8(kPane),
-            QStringLiteral("Все пары английских слов и русских переводов уже сопоставленны. Вы "
-                           "хотите начать упражнение заново?"));
-    });
-}
-
-StartDecision PairMatching::beginAnew() {
-    Obnulenie_statistiki(g_, History::Pair);
-    return reportFailuresAs(kProcedure, [&] {
-        buildPairTable(g_);
-        return decideAfterBeginAnew(remaining(), QString::fromUtf8(kPane),
-                                    QStringLiteral("Нет для сопоставления ни одного слова."));
-    });
-}
-
-int32_t PairMatching::remaining() const {
-    return countOpen(g_.exerciseTables.Dinamicheskiy_massiv_sopostavlyaemykh_par,
-                     &E::Uzhe_sopostavleno, g_.Rezhim_zabytye);
 }
 
 bool PairMatching::placeable(int32_t i) const {
@@ -187,10 +174,6 @@ QString PairMatching::stopCaption() const {
     return remaining() == 0 ? QStringLiteral("Закрыть") : QStringLiteral("Остановить показ");
 }
 
-QString PairMatching::paneText() const {
-    return QString::fromUtf8(kPane) + QString::number(remaining());
-}
-
 QString PairMatching::matchesText() const {
     return QStringLiteral("Количество правильных сопоставлений из предъявленных пар = ") +
            QString::number(portionMatches_);
@@ -202,10 +185,6 @@ bool PairMatching::matchesGreen() const {
 
 QString PairMatching::rightText() const {
     return locked_ ? QStringLiteral("Правильно!") : QString();
-}
-
-void PairMatching::save() {
-    Sokhranenie_statistiki_sopostavlennykh_par(g_);
 }
 
 } // namespace telvo

@@ -2,6 +2,7 @@
 
 #include "app/core/Globals.h"
 #include "exercises/logic/Common.h"
+#include "exercises/logic/RangeExercise.h"
 
 #include <QString>
 #include <array>
@@ -27,7 +28,7 @@ enum class PairPick {
     Wrong,    // open the "Ошибочный выбор" window; the first pick stays
 };
 
-class PairMatching {
+class PairMatching : public RangeExercise {
 public:
     static constexpr int kRows = 15; // row 0 is the header, rows 1..14 hold a portion
     static constexpr int kPortionPairs = 7;
@@ -38,8 +39,6 @@ public:
     Reseed reseed = reseedFromClock;
 
     static StartDecision preCheck(const Globalnye_peremennye_slovarya& g);
-    StartDecision start();
-    StartDecision beginAnew();
 
     // The window is shown: the list is emptied, a portion filled, the picks reset.
     void onShow();
@@ -54,11 +53,9 @@ public:
     int32_t placedPairs() const { return placedPairs_; }
     int32_t portionMatches() const { return portionMatches_; }
 
-    int32_t remaining() const;
     QString remainingText() const; // "Количество еще несопоставленных пар из всего словаря = N"
     bool remainingGreen() const;   // N = 0: green text, and the stop button reads "Закрыть"
     QString stopCaption() const;   // "Остановить показ" or "Закрыть"
-    QString paneText() const;      // "  Несопоставленных пар = N"
     QString matchesText() const; // "Количество правильных сопоставлений из предъявленных пар = M"
     bool matchesGreen() const;   // M reached seven
 
@@ -69,15 +66,12 @@ public:
     bool clearEnabled() const { return clearEnabled_; }
     bool nextPortionEnabled() const { return nextEnabled_; }
 
-    void save();
-
 private:
     void fillPortion();
     void placeText(const QString& text);
     bool placeable(int32_t i) const;
     bool check(const QString& english, const QString& translation);
 
-    Globalnye_peremennye_slovarya& g_;
     std::array<QString, kRows> cells_;
     std::array<bool, kRows> occupied_{};
     int32_t portionSize_ = 0;

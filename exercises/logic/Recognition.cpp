@@ -1,10 +1,10 @@
 #include "exercises/logic/Recognition.h"
 
 #include "app/core/Failure.h"
-#include "store/Exclusion.h"
-#include "store/Histories.h"
 #include "exercises/logic/HistorySaves.h"
 #include "exercises/logic/Tables.h"
+#include "store/Exclusion.h"
+#include "store/Histories.h"
 
 #include <QFileInfo>
 
@@ -12,16 +12,7 @@ namespace telvo {
 
 namespace {
 
-struct Texts {
-    const char* procedure;
-    const char* pane;
-    const char* question;
-    const char* nothingLeft;
-    const char* finishedWhole;
-    const char* finishedRange;
-};
-
-const Texts kEnglish{
+const RangeExerciseDef kEnglish{
     "Предъявление_случайных_английских_слов",
     "  Остаток английских = ",
     "Все английские солова (английский текст) уже просмотрены. Вы хотите начать упражнение "
@@ -30,18 +21,24 @@ const Texts kEnglish{
     "Все английские солова (английский текст) просмотрены!",
     "Все английские солова (английский текст), включенные в диапазон для упражнений, "
     "просмотрены!",
+    History::Eng,
+    &buildEnglishTable,
+    &Sokhranenie_statistiki_angliyskikh_slov,
 };
 
-const Texts kRussian{
+const RangeExerciseDef kRussian{
     "Предъявление_случайных_русских_слов",
     "  Остаток русских = ",
     "Все русские солова (русские переводы) уже просмотрены. Вы хотите начать упражнение заново?",
     "Нет для просмотра ни одного русского слова.",
     "Все, имеющиеся русские переводы просмотрены!",
     "Все, имеющиеся русские переводы, включенные в диапазон для упражнений, просмотрены!",
+    History::Rus,
+    &buildRussianTable,
+    &Sokhranenie_statistiki_russkikh_slov,
 };
 
-const Texts& texts(RecognitionKind kind) {
+const RangeExerciseDef& definition(RecognitionKind kind) {
     return kind == RecognitionKind::English ? kEnglish : kRussian;
 }
 
@@ -53,12 +50,13 @@ using RusE = tip_Zapis_dinamicheskogo_massiva_russkikh_slov;
 } // namespace
 
 RecognitionExercise::RecognitionExercise(Globalnye_peremennye_slovarya& g, RecognitionKind kind)
-    : g_(g), kind_(kind),
-      table_(kind == RecognitionKind::English
-                 ? RangeTableOps(g, g.exerciseTables.Dinamicheskiy_massiv_angliyskikh_slov,
-                                 &EngE::Uzhe_bylo_predyavleno_dlya_opoznaniya)
-                 : RangeTableOps(g, g.exerciseTables.Dinamicheskiy_massiv_russkikh_slov,
-                                 &RusE::Uzhe_bylo_predyavleno_dlya_opoznaniya)) {}
+    : RangeExercise(g, definition(kind),
+                    kind == RecognitionKind::English
+                        ? RangeTableOps(g, g.exerciseTables.Dinamicheskiy_massiv_angliyskikh_slov,
+                                        &EngE::Uzhe_bylo_predyavleno_dlya_opoznaniya)
+                        : RangeTableOps(g, g.exerciseTables.Dinamicheskiy_massiv_russkikh_slov,
+                                        &RusE::Uzhe_bylo_predyavleno_dlya_opoznaniya)),
+      kind_(kind) {}
 
 StartDecision RecognitionExercise::preCheck(const Globalnye_peremennye_slovarya& g,
                                             RecognitionKind kind) {
@@ -69,43 +67,6 @@ StartDecision RecognitionExercise::preCheck(const Globalnye_peremennye_slovarya&
     if (g.Rezhim_zabytye && !QFileInfo::exists(g.puti.statForget))
         return {StartAction::Refuse, QString::fromUtf8(kForgottenNotFormed), {}};
     return {StartAction::Open, {}, {}};
-}
-
-const char* RecognitionExercise::procedureName() const {
-    return texts(kind_).procedure;
-}
-
-void RecognitionExercise::build() {
-    if (kind_ == RecognitionKind::English)
-        buildEnglishTable(g_);
-    else
-        buildRussianTable(g_);
-}
-
-int32_t RecognitionExercise::remaining() const {
-    return table_.remaining();
-}
-
-StartDecision RecognitionExercise::start() {
-    return reportFailuresAs(procedureName(), [&] {
-        const bool flagged = kind_ == RecognitionKind::English ? g_.Obnovit_angliyskie_slova
-                                                               : g_.Obnovit_russkie_slova;
-        if (flagged)
-            build();
-        const Texts& t = texts(kind_);
-        return decideStart(g_.Rezhim_zabytye, remaining(), table_.anyForgotten(),
-                           QString::fromUtf8(t.pane), QString::fromUtf8(t.question));
-    });
-}
-
-StartDecision RecognitionExercise::beginAnew() {
-    Obnulenie_statistiki(g_, kind_ == RecognitionKind::English ? History::Eng : History::Rus);
-    return reportFailuresAs(procedureName(), [&] {
-        build();
-        const Texts& t = texts(kind_);
-        return decideAfterBeginAnew(remaining(), QString::fromUtf8(t.pane),
-                                    QString::fromUtf8(t.nothingLeft));
-    });
 }
 
 bool RecognitionExercise::onShow() {
@@ -127,14 +88,6 @@ bool RecognitionExercise::present() {
 
 QString RecognitionExercise::windowRemainderText() const {
     return QStringLiteral("Остаток нерассортированных слов = ") + QString::number(remaining());
-}
-
-QString RecognitionExercise::paneText() const {
-    return QString::fromUtf8(texts(kind_).pane) + QString::number(remaining());
-}
-
-int32_t RecognitionExercise::currentRecordNumber() const {
-    return g_.Nachalo_diapazona + current_;
 }
 
 QString RecognitionExercise::shownWord() const {
@@ -194,25 +147,12 @@ RememberOutcome RecognitionExercise::remember(bool excludeTicked) {
     if (present())
         return out;
     out.passFinished = true;
-    const Texts& t = texts(kind_);
-    out.finishedText = QString::fromUtf8(g_.Vse_slova_slovarya ? t.finishedWhole : t.finishedRange);
+    out.finishedText = finishedText();
     return out;
 }
 
 ForgotOutcome RecognitionExercise::forgot() {
-    setDone(current_);
-    ForgotOutcome out;
-    out.recordNumber = currentRecordNumber();
-    out.englishWord = kind_ == RecognitionKind::English ? shownWord() : hintText();
-    out.forgottenPaneText = markForgottenFromExercise(g_, out.recordNumber);
-    return out;
-}
-
-void RecognitionExercise::save() {
-    if (kind_ == RecognitionKind::English)
-        Sokhranenie_statistiki_angliyskikh_slov(g_);
-    else
-        Sokhranenie_statistiki_russkikh_slov(g_);
+    return forgetCurrent(kind_ == RecognitionKind::English ? shownWord() : hintText());
 }
 
 } // namespace telvo

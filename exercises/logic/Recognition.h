@@ -2,6 +2,7 @@
 
 #include "app/core/Globals.h"
 #include "exercises/logic/Common.h"
+#include "exercises/logic/RangeExercise.h"
 
 #include <QString>
 #include <cstdint>
@@ -30,13 +31,7 @@ struct RememberOutcome {
     QString finishedText;
 };
 
-struct ForgotOutcome {
-    QString forgottenPaneText; // for the main window's forgotten-count pane
-    QString englishWord;       // the main window refills its table and moves to this word
-    int32_t recordNumber = 0;
-};
-
-class RecognitionExercise {
+class RecognitionExercise : public RangeExercise {
 public:
     RecognitionExercise(Globalnye_peremennye_slovarya& g, RecognitionKind kind);
 
@@ -47,12 +42,6 @@ public:
     // groups window is open, Russian only).
     static StartDecision preCheck(const Globalnye_peremennye_slovarya& g, RecognitionKind kind);
 
-    // Builds the table when flagged and decides how the exercise starts. Reports failures
-    // under the starting procedure's name.
-    StartDecision start();
-    // The user agreed to begin anew: the history is reset and the table rebuilt.
-    StartDecision beginAnew();
-
     // The window is shown: the attempt limit is set and a record presented. False when nothing
     // remains (the window closes).
     bool onShow();
@@ -60,14 +49,9 @@ public:
     // nothing remains.
     bool present();
 
-    int32_t remaining() const;
     QString windowRemainderText() const; // "Остаток нерассортированных слов = N"
-    QString paneText() const; // "  Остаток английских = N" / "  Остаток русских = N"
-
-    int32_t currentIndex() const { return current_; }
-    int32_t currentRecordNumber() const;
-    QString shownWord() const;     // the word label
-    QString caption() const;       // the window caption
+    QString shownWord() const;           // the word label
+    QString caption() const;             // the window caption
     QString wordLabelHint() const; // the word label's hover hint
     QString hintText() const;      // the hint window's text (F1, click on the word)
 
@@ -81,21 +65,9 @@ public:
     RememberOutcome remember(bool excludeTicked);
     // "Забыл (F5)": the record becomes forgotten; the window closes afterwards.
     ForgotOutcome forgot();
-    // On close: the done column becomes the history.
-    void save();
 
 private:
-    int32_t size() const { return table_.size(); }
-    bool open(int32_t i) const { return table_.open(i); }
-    void setDone(int32_t i) { table_.setDone(i); }
-    void build();
-    const char* procedureName() const;
-
-    Globalnye_peremennye_slovarya& g_;
     RecognitionKind kind_;
-    RangeTableOps table_;
-    int32_t current_ = 0;
-    int64_t attemptLimit_ = 0;
 };
 
 } // namespace telvo

@@ -1,8 +1,8 @@
 #include "exercises/logic/Remainders.h"
 
 #include "app/core/Failure.h"
-#include "store/Histories.h"
 #include "exercises/logic/Common.h"
+#include "store/Histories.h"
 #include "store/Records.h"
 
 namespace telvo {

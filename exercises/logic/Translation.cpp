@@ -1,26 +1,21 @@
 #include "exercises/logic/Translation.h"
 
 #include "app/core/Failure.h"
-#include "store/Histories.h"
 #include "exercises/logic/HistorySaves.h"
 #include "exercises/logic/Tables.h"
+#include "store/Histories.h"
 
 namespace telvo {
 
 namespace {
 
-struct Texts {
-    const char* procedure;
-    const char* pane;
-    const char* question;
-    const char* nothingLeft;
-    const char* finishedWhole;
-    const char* finishedRange;
+// What only the translation exercises say.
+struct ChoiceTexts {
     const char* noQuestion;
     const char* drawsExhausted;
 };
 
-const Texts kFromRussian{
+const RangeExerciseDef kFromRussian{
     "Предъявление_случайных_переводов_с_русскго",
     "  С русского = ",
     "Все русские переводы (переводы с русского) уже просмотрены. Вы хотите начать упражнение "
@@ -29,11 +24,16 @@ const Texts kFromRussian{
     "Все, имеющиеся русские переводы (переводы с русского), просмотрены!",
     "Все, имеющиеся русские переводы (переводы с русского), включенные в диапазон для "
     "упражнений, просмотрены!",
+    History::PerRus,
+    &buildTranslationFromRussianTables,
+    &Sokhranenie_statistiki_perevodov_s_russkogo,
+};
+const ChoiceTexts kFromRussianChoice{
     "Не найден новый русский перевод для предъявления...",
     "Количество попыток найти английское слово превышено ...",
 };
 
-const Texts kFromEnglish{
+const RangeExerciseDef kFromEnglish{
     "Предъявление_случайных_переводов_с_английского",
     "  С английского = ",
     "Все имеющиеся английские слова (переводы с английского) уже просмотрены. Вы хотите начать "
@@ -42,12 +42,20 @@ const Texts kFromEnglish{
     "Все, имеющиеся английские слова (переводы с английского), просмотрены!",
     "Все, имеющиеся английские солова (переводы с английского), включенные в диапазон для "
     "упражнений, просмотрены!",
+    History::PerEng,
+    &buildTranslationFromEnglishTables,
+    &Sokhranenie_statistiki_perevodov_s_angliyskogo,
+};
+const ChoiceTexts kFromEnglishChoice{
     "Не найдено новое английское слово для предъявления ...",
     "Количество попыток найти русское слово превышено ...",
 };
 
-const Texts& texts(TranslationKind kind) {
+const RangeExerciseDef& definition(TranslationKind kind) {
     return kind == TranslationKind::FromRussian ? kFromRussian : kFromEnglish;
+}
+const ChoiceTexts& texts(TranslationKind kind) {
+    return kind == TranslationKind::FromRussian ? kFromRussianChoice : kFromEnglishChoice;
 }
 
 using RusE = tip_Zapis_dinamicheskogo_massiva_perevodov_s_russkogo;
@@ -67,12 +75,14 @@ int32_t drawOtherRow(RandomGenerator& random, int32_t r, int32_t rows) {
 } // namespace
 
 TranslationExercise::TranslationExercise(Globalnye_peremennye_slovarya& g, TranslationKind kind)
-    : g_(g), kind_(kind),
-      table_(kind == TranslationKind::FromRussian
-                 ? RangeTableOps(g, g.exerciseTables.Dinamicheskiy_massiv_perevodov_s_russkogo,
-                                 &RusE::Uzhe_bylo_predyavleno_dlya_opoznaniya)
-                 : RangeTableOps(g, g.exerciseTables.Dinamicheskiy_massiv_perevodov_s_angliyskogo,
-                                 &EngE::Uzhe_bylo_predyavleno_dlya_opoznaniya)) {}
+    : RangeExercise(
+          g, definition(kind),
+          kind == TranslationKind::FromRussian
+              ? RangeTableOps(g, g.exerciseTables.Dinamicheskiy_massiv_perevodov_s_russkogo,
+                              &RusE::Uzhe_bylo_predyavleno_dlya_opoznaniya)
+              : RangeTableOps(g, g.exerciseTables.Dinamicheskiy_massiv_perevodov_s_angliyskogo,
+                              &EngE::Uzhe_bylo_predyavleno_dlya_opoznaniya)),
+      kind_(kind) {}
 
 StartDecision TranslationExercise::preCheck(const Globalnye_peremennye_slovarya& g,
                                             TranslationKind) {
@@ -87,41 +97,6 @@ StartDecision TranslationExercise::preCheck(const Globalnye_peremennye_slovarya&
     return {StartAction::Open, {}, {}};
 }
 
-void TranslationExercise::build() {
-    if (kind_ == TranslationKind::FromRussian)
-        buildTranslationFromRussianTables(g_);
-    else
-        buildTranslationFromEnglishTables(g_);
-}
-
-int32_t TranslationExercise::remaining() const {
-    return table_.remaining();
-}
-
-StartDecision TranslationExercise::start() {
-    return reportFailuresAs(texts(kind_).procedure, [&] {
-        const bool flagged = kind_ == TranslationKind::FromRussian
-                                 ? g_.Obnovit_perevody_s_russkogo
-                                 : g_.Obnovit_perevody_s_angliyskogo;
-        if (flagged)
-            build();
-        const Texts& t = texts(kind_);
-        return decideStart(g_.Rezhim_zabytye, remaining(), table_.anyForgotten(),
-                           QString::fromUtf8(t.pane), QString::fromUtf8(t.question));
-    });
-}
-
-StartDecision TranslationExercise::beginAnew() {
-    Obnulenie_statistiki(g_,
-                         kind_ == TranslationKind::FromRussian ? History::PerRus : History::PerEng);
-    return reportFailuresAs(texts(kind_).procedure, [&] {
-        build();
-        const Texts& t = texts(kind_);
-        return decideAfterBeginAnew(remaining(), QString::fromUtf8(t.pane),
-                                    QString::fromUtf8(t.nothingLeft));
-    });
-}
-
 PresentOutcome TranslationExercise::onShow() {
     const int64_t records =
         kind_ == TranslationKind::FromRussian
@@ -134,10 +109,7 @@ PresentOutcome TranslationExercise::onShow() {
 }
 
 PresentOutcome TranslationExercise::finished() const {
-    const Texts& t = texts(kind_);
-    return {PresentResult::PassFinished,
-            QString::fromUtf8(g_.Vse_slova_slovarya ? t.finishedWhole : t.finishedRange),
-            {}};
+    return {PresentResult::PassFinished, finishedText(), {}};
 }
 
 PresentOutcome TranslationExercise::present() {
@@ -231,10 +203,6 @@ QString TranslationExercise::windowRemainderText() const {
     return QStringLiteral("Остаток непредъявленных переводов = ") + QString::number(remaining());
 }
 
-QString TranslationExercise::paneText() const {
-    return QString::fromUtf8(texts(kind_).pane) + QString::number(remaining());
-}
-
 bool TranslationExercise::forgetEnabled() const {
     return !g_.Rezhim_zabytye;
 }
@@ -259,19 +227,7 @@ PickOutcome TranslationExercise::pick(int32_t row) {
 }
 
 ForgotOutcome TranslationExercise::forgot() {
-    setDone(current_);
-    ForgotOutcome out;
-    out.recordNumber = currentRecordNumber();
-    out.englishWord = kind_ == TranslationKind::FromRussian ? answerText() : question();
-    out.forgottenPaneText = markForgottenFromExercise(g_, out.recordNumber);
-    return out;
-}
-
-void TranslationExercise::save() {
-    if (kind_ == TranslationKind::FromRussian)
-        Sokhranenie_statistiki_perevodov_s_russkogo(g_);
-    else
-        Sokhranenie_statistiki_perevodov_s_angliyskogo(g_);
+    return forgetCurrent(kind_ == TranslationKind::FromRussian ? answerText() : question());
 }
 
 } // namespace telvo

@@ -49,7 +49,7 @@ struct PickOutcome {
     PresentOutcome next; // after a right pick
 };
 
-class TranslationExercise {
+class TranslationExercise : public RangeExercise {
 public:
     static constexpr int kRows = 10;
 
@@ -58,51 +58,33 @@ public:
     // The main-window command's checks before starting: Open or Refuse.
     static StartDecision preCheck(const Globalnye_peremennye_slovarya& g, TranslationKind kind);
 
-    // Builds the tables when flagged and decides how the exercise starts. Reports failures
-    // under the starting procedure's name.
-    StartDecision start();
-    StartDecision beginAnew();
-
     // The window is shown: the attempt limit is set and the first question presented.
     PresentOutcome onShow();
     // A random open element becomes the question and the list of ten is filled.
     PresentOutcome present();
 
-    int32_t remaining() const;
     QString windowRemainderText() const; // "Остаток непредъявленных переводов = N"
-    QString paneText() const; // "  С русского = N" / "  С английского = N"
 
     QString question() const; // the question label
     const std::array<QString, kRows>& cells() const { return cells_; }
     int32_t answerRow() const { return answerRow_; }
     int32_t selectedRow() const { return selectedRow_; } // selected when the list is filled
     bool listFilled() const { return listFilled_; }
-    int32_t currentIndex() const { return current_; }
-    int32_t currentRecordNumber() const { return g_.Nachalo_diapazona + current_; }
 
     bool forgetEnabled() const; // "Забыл (F5)" outside the forgotten view
     PickOutcome pick(int32_t row);
     // "Забыл (F5)": the record becomes forgotten; the window closes afterwards.
     ForgotOutcome forgot();
-    void save();
 
 private:
-    int32_t size() const { return table_.size(); }
-    bool open(int32_t i) const { return table_.open(i); }
-    void setDone(int32_t i) { table_.setDone(i); }
     QString answerText() const;
-    void build();
     bool fillList();
     PresentOutcome finished() const;
 
-    Globalnye_peremennye_slovarya& g_;
     TranslationKind kind_;
-    RangeTableOps table_;
-    int32_t current_ = 0;
     int32_t answerRow_ = 0;
     int32_t selectedRow_ = 0;
     bool listFilled_ = false;
-    int64_t attemptLimit_ = 0;
     std::array<QString, kRows> cells_;
 };
 
