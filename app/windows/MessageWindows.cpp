@@ -1,5 +1,7 @@
 #include "app/windows/MessageWindows.h"
 
+#include "ui/common/Dialogs.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QLabel>
@@ -73,46 +75,16 @@ QPushButton* addButton(QWidget* strip, const QString& name, const QString& text,
     return b;
 }
 
-QWidget* otherWindow(QWidget* self, QWidget* candidate) {
-    if (!candidate)
-        return nullptr;
-    candidate = candidate->window();
-    return candidate == self || !candidate->isVisible() ? nullptr : candidate;
-}
-
-QRect screenArea(QWidget* near) {
-    QScreen* screen = near ? near->screen() : nullptr;
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    return screen ? screen->availableGeometry() : QRect();
-}
-
 // The window the user is working in: the new window stacks above it, whatever owns it.
 void stackAboveActiveWindow(QDialog* w) {
-    QWidget* active = otherWindow(w, QApplication::activeModalWidget());
+    QWidget* active = otherVisibleWindow(w, QApplication::activeModalWidget());
     if (!active)
-        active = otherWindow(w, QApplication::activeWindow());
+        active = otherVisibleWindow(w, QApplication::activeWindow());
     if (!active || !active->windowHandle())
         return;
     w->winId(); // makes the native window so it can be told its parent before it is mapped
     if (QWindow* handle = w->windowHandle())
         handle->setTransientParent(active->windowHandle());
-}
-
-void centreOn(QWidget* w, const QRect& area) {
-    // move() places the frame, whose size the platform knows once the native window exists.
-    const QSize frame = w->frameGeometry().size();
-    if (area.isValid())
-        w->move(area.center() - QPoint(frame.width() / 2, frame.height() / 2));
-}
-
-// Centred on the owner window (the main window for the long-lived ones), or on the window the
-// user works in, or on the desktop when neither is visible.
-void centreOnOwner(QDialog* w) {
-    QWidget* owner = otherWindow(w, w->parentWidget());
-    if (!owner)
-        owner = otherWindow(w, QApplication::activeWindow());
-    centreOn(w, owner ? owner->frameGeometry() : screenArea(nullptr));
 }
 
 } // namespace
@@ -205,7 +177,7 @@ void TForma_soobschenie_ob_oschibke::setVisible(bool visible) {
 void TForma_soobschenie_ob_oschibke::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous())
-        centreOn(this, screenArea(otherWindow(this, parentWidget())));
+        centreOn(this, screenArea(otherVisibleWindow(this, parentWidget())));
 }
 
 } // namespace telvo

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/core/Globals.h"
+#include "app/core/StandardTexts.h"
 #include "store/Histories.h"
 
 #include <QByteArray>
@@ -32,7 +33,6 @@ inline constexpr const char* kForgottenModeRefusal =
     "При использовании режима «Забытые» ни одно слово не входит в установленный диапазон для "
     "упражнений.";
 inline constexpr const char* kFewerThanTwoRecords = "В словаре количество записей меньше двух ...";
-inline constexpr const char* kNoRecords = "В словаре еще нет записей ...";
 inline constexpr const char* kForgottenNotFormed = "Забытые слова еще не сформированы ...";
 inline constexpr const char* kCannotExcludeForgotten =
     "Нельзя слово исключать из показа в упражнениях, если оно отмечено как забытое.";

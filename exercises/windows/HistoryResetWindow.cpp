@@ -1,6 +1,7 @@
 #include "exercises/windows/HistoryResetWindow.h"
 
 #include "app/windows/Messages.h"
+#include "ui/common/Dialogs.h"
 #include "ui/common/Fonts.h"
 
 #include <QCheckBox>
@@ -27,13 +28,6 @@ constexpr BoxDef kBoxes[kHistoryCount] = {
     {"Включатель_сопоставление_пар", "Сопоставление пар"},
 };
 
-QPushButton* button(QWidget* parent, const char* name, const char* text) {
-    auto* b = new QPushButton(QString::fromUtf8(text), parent);
-    b->setObjectName(QString::fromUtf8(name));
-    b->setAutoDefault(false);
-    return b;
-}
-
 } // namespace
 
 TForma_obnulenie_istoriy::TForma_obnulenie_istoriy(Globalnye_peremennye_slovarya& g,
@@ -53,10 +47,13 @@ TForma_obnulenie_istoriy::TForma_obnulenie_istoriy(Globalnye_peremennye_slovarya
         groupLayout->addWidget(boxes[size_t(i)]);
     }
 
-    Knopka_otmetit_vse = button(this, "Кнопка_отметить_все", "Отметить все истории");
-    Knopka_obnulit_otmechennye_istorii = button(this, "Кнопка_обнулить_отмеченные_истории",
-                                                "Обнулить отмеченные истории упражнений");
-    Knopka_zakryt = button(this, "Кнопка_закрыть", "Закрыть");
+    Knopka_otmetit_vse = makeButton(this, "Кнопка_отметить_все",
+                                    QStringLiteral("Отметить все истории"), {}, AutoDefault::Off);
+    Knopka_obnulit_otmechennye_istorii =
+        makeButton(this, "Кнопка_обнулить_отмеченные_истории",
+                   QStringLiteral("Обнулить отмеченные истории упражнений"), {}, AutoDefault::Off);
+    Knopka_zakryt =
+        makeButton(this, "Кнопка_закрыть", QStringLiteral("Закрыть"), {}, AutoDefault::Off);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(Knopka_otmetit_vse);

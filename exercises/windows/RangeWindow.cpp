@@ -3,6 +3,7 @@
 #include "app/windows/Messages.h"
 #include "store/Histories.h"
 #include "store/Range.h"
+#include "ui/common/Dialogs.h"
 #include "ui/common/Fonts.h"
 
 #include <QCheckBox>
@@ -29,12 +30,6 @@ QLineEdit* numberEdit(QWidget* parent, const char* name) {
     return edit;
 }
 
-QPushButton* button(QWidget* parent, const char* name, const char* text) {
-    auto* b = new QPushButton(QString::fromUtf8(text), parent);
-    b->setObjectName(QString::fromUtf8(name));
-    return b;
-}
-
 } // namespace
 
 TForma_izmeneniy_diapazona::TForma_izmeneniy_diapazona(Globalnye_peremennye_slovarya& g,
@@ -47,15 +42,15 @@ TForma_izmeneniy_diapazona::TForma_izmeneniy_diapazona(Globalnye_peremennye_slov
 
     Pole_vvoda_nachalnogo_nomera = numberEdit(this, "Поле_ввода_начального_номера");
     Pole_vvoda_konechnogo_nomera = numberEdit(this, "Поле_ввода_конечного_номера");
-    Knopka_do_kontsa = button(this, "Кнопка_до_конца", "До конца");
+    Knopka_do_kontsa = makeButton(this, "Кнопка_до_конца", QStringLiteral("До конца"));
     Knopka_do_kontsa->setAutoDefault(false);
     Vklyuchatel_vsego_diapazona_slov =
         new QCheckBox(QStringLiteral("Включать в упражнения все слова словаря"), this);
     Vklyuchatel_vsego_diapazona_slov->setObjectName(
         QStringLiteral("Включатель_всего_диапазона_слов"));
-    Knopka_sokhranit = button(this, "Кнопка_сохранить", "Сохранить");
+    Knopka_sokhranit = makeButton(this, "Кнопка_сохранить", QStringLiteral("Сохранить"));
     Knopka_sokhranit->setDefault(true);
-    Knopka_zakryt = button(this, "Кнопка_закрыть", "Закрыть");
+    Knopka_zakryt = makeButton(this, "Кнопка_закрыть", QStringLiteral("Закрыть"));
     Knopka_zakryt->setAutoDefault(false);
 
     auto* grid = new QGridLayout;

@@ -3,6 +3,7 @@
 #include "app/windows/Messages.h"
 #include "app/windows/Okna.h"
 #include "exercises/windows/ExerciseRunner.h"
+#include "ui/common/Dialogs.h"
 #include "ui/common/Fonts.h"
 
 #include <QCheckBox>
@@ -22,12 +23,6 @@ QFont boldPixels(int pixels) {
     QFont font = tahomaFont(8, true);
     font.setPixelSize(pixels);
     return font;
-}
-
-QPushButton* button(QWidget* parent, const char* name, const char* text) {
-    auto* b = new QPushButton(QString::fromUtf8(text), parent);
-    b->setObjectName(QString::fromUtf8(name));
-    return b;
 }
 
 StatusPane paneOf(RecognitionKind kind) {
@@ -66,7 +61,7 @@ HintWindow::HintWindow(const char* name, QSize clientSize, QWidget* parent) : QD
     Nadpis_soderzhanie_podskazki->setObjectName(QStringLiteral("Надпись_содержание_подсказки"));
     Nadpis_soderzhanie_podskazki->setFont(boldPixels(27));
     Nadpis_soderzhanie_podskazki->setAlignment(Qt::AlignCenter);
-    Knopka_zakryt = button(this, "Кнопка_закрыть", "Закрыть");
+    Knopka_zakryt = makeButton(this, "Кнопка_закрыть", QStringLiteral("Закрыть"));
     Knopka_zakryt->setDefault(true);
 
     auto* buttons = new QHBoxLayout;
@@ -111,10 +106,11 @@ RecognitionWindow::RecognitionWindow(Globalnye_peremennye_slovarya& g, Recogniti
 
     Nadpis_ostatok_slov = new QLabel(this);
     Nadpis_ostatok_slov->setObjectName(QStringLiteral("Надпись_остаток_слов"));
-    Knopka_pomnyu = button(this, "Кнопка_помню", "Помню, дальше");
+    Knopka_pomnyu = makeButton(this, "Кнопка_помню", QStringLiteral("Помню, дальше"));
     Knopka_pomnyu->setDefault(true);
-    Knopka_zabyl = button(this, "Кнопка_забыл", "Забыл (F5)");
-    Knopka_ostanovit_pokaz = button(this, "Кнопка_остановить_показ", "Остановить показ");
+    Knopka_zabyl = makeButton(this, "Кнопка_забыл", QStringLiteral("Забыл (F5)"));
+    Knopka_ostanovit_pokaz =
+        makeButton(this, "Кнопка_остановить_показ", QStringLiteral("Остановить показ"));
     Pereklyuchatel_sleduyushchiy_raz_ne_pokazyvat =
         new QCheckBox(QStringLiteral("Следующий раз не показывать"), this);
     Pereklyuchatel_sleduyushchiy_raz_ne_pokazyvat->setObjectName(

@@ -1,5 +1,7 @@
 #include "ui/main/MarkDialogs.h"
 
+#include "ui/common/Dialogs.h"
+
 #include "app/windows/Messages.h"
 #include "store/Forgotten.h"
 #include "store/Search.h"
@@ -37,13 +39,6 @@ QLineEdit* numberField(QWidget* parent, const char* name, QRect at) {
     return field;
 }
 
-QPushButton* button(QWidget* parent, const char* name, const QString& caption, QRect at) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromUtf8(name));
-    b->setGeometry(at);
-    return b;
-}
-
 QLabel* label(QWidget* parent, const QString& text, QRect at) {
     auto* l = new QLabel(text, parent);
     l->setGeometry(at);
@@ -61,10 +56,10 @@ TForma_pereiti_k_nomeru::TForma_pereiti_k_nomeru(Globalnye_peremennye_slovarya& 
              QSize(563, 84));
     label(this, QStringLiteral("Номер слова:"), QRect(16, 18, 80, 21));
     Polee_vvoda_nomera = numberField(this, "Полее_ввода_номера", QRect(100, 16, 90, 23));
-    Knopka_pereyti =
-        button(this, "Кнопка_перейти", QStringLiteral("Перейти к номеру"), QRect(300, 44, 140, 27));
+    Knopka_pereyti = makeButton(this, "Кнопка_перейти", QStringLiteral("Перейти к номеру"),
+                                QRect(300, 44, 140, 27));
     Knopka_zakryt =
-        button(this, "Кнопка_закрыть", QStringLiteral("Закрыть"), QRect(450, 44, 100, 27));
+        makeButton(this, "Кнопка_закрыть", QStringLiteral("Закрыть"), QRect(450, 44, 100, 27));
     Knopka_pereyti->setDefault(true);
     connect(Knopka_pereyti, &QPushButton::clicked, this, &TForma_pereiti_k_nomeru::go);
     connect(Knopka_zakryt, &QPushButton::clicked, this, &QDialog::reject);
@@ -109,11 +104,11 @@ TForma_otmetit_zabitimi_po_date::TForma_otmetit_zabitimi_po_date(Globalnye_perem
     Nadpis_vybrannaya_data = new QLabel(this);
     Nadpis_vybrannaya_data->setObjectName(QStringLiteral("Надпись_выбранная_дата"));
     Nadpis_vybrannaya_data->setGeometry(304, 16, 278, 21);
-    Knopka_otmetit_slova_po_vybrannoy_date = button(
+    Knopka_otmetit_slova_po_vybrannoy_date = makeButton(
         this, "Кнопка_отметить_слова_по_выбранной_дате",
         QStringLiteral("Отметить слова как забытые по выбранной дате"), QRect(304, 140, 278, 30));
     Knopka_zakryt =
-        button(this, "Кнопка_закрыть", QStringLiteral("Закрыть"), QRect(482, 186, 100, 27));
+        makeButton(this, "Кнопка_закрыть", QStringLiteral("Закрыть"), QRect(482, 186, 100, 27));
     Knopka_otmetit_slova_po_vybrannoy_date->setDefault(true);
     connect(Kalendar, &QCalendarWidget::selectionChanged, this,
             &TForma_otmetit_zabitimi_po_date::showDate);
@@ -170,9 +165,9 @@ TForma_otmetit_zabitimi_po_nomeram::TForma_otmetit_zabitimi_po_nomeram(
     Pole_vvoda_znachenie_konechnogo_nomera =
         numberField(this, "Поле_ввода_значение_конечного_номера", QRect(130, 48, 90, 23));
     Knopka_otmetit =
-        button(this, "Кнопка_отметить", QStringLiteral("Отметить"), QRect(372, 82, 100, 27));
+        makeButton(this, "Кнопка_отметить", QStringLiteral("Отметить"), QRect(372, 82, 100, 27));
     Knopka_zakryt =
-        button(this, "Кнопка_закрыть", QStringLiteral("Закрыть"), QRect(482, 82, 100, 27));
+        makeButton(this, "Кнопка_закрыть", QStringLiteral("Закрыть"), QRect(482, 82, 100, 27));
     Knopka_otmetit->setDefault(true);
     connect(Knopka_otmetit, &QPushButton::clicked, this, &TForma_otmetit_zabitimi_po_nomeram::mark);
     connect(Knopka_zakryt, &QPushButton::clicked, this, &QDialog::reject);

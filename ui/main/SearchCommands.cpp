@@ -3,6 +3,7 @@
 
 #include "ui/main/TMainForm.h"
 
+#include "app/core/StandardTexts.h"
 #include "app/windows/Messages.h"
 #include "store/Search.h"
 #include "store/TextRules.h"
@@ -13,15 +14,11 @@
 
 namespace telvo {
 
-namespace {
-
-const QString kNoRecords = QStringLiteral("В словаре еще нет записей ...");
-
-} // namespace
+namespace {} // namespace
 
 void TMainForm::Deystvie_nayti_slovoExecute() {
     if (g_.Kolichestvo_zapisey == 0) {
-        showMessage(g_, kNoRecords);
+        showMessage(g_, QString::fromUtf8(kNoRecords));
         return;
     }
     const SearchResult found =
@@ -45,7 +42,7 @@ void TMainForm::Deystvie_nayti_slovoExecute() {
 
 void TMainForm::Deystvie_nayti_podstroku_perevodaExecute() {
     if (g_.Kolichestvo_zapisey == 0) {
-        showMessage(g_, kNoRecords);
+        showMessage(g_, QString::fromUtf8(kNoRecords));
         return;
     }
     const SearchResult found = Poisk_podstroki_perevoda(

@@ -3,6 +3,7 @@
 
 #include "ui/main/TMainForm.h"
 
+#include "app/core/StandardTexts.h"
 #include "app/windows/Messages.h"
 #include "store/RecordFile.h"
 #include "store/RecordTableModel.h"
@@ -14,11 +15,7 @@
 
 namespace telvo {
 
-namespace {
-
-const QString kNoRecords = QStringLiteral("В словаре еще нет записей ...");
-
-} // namespace
+namespace {} // namespace
 
 void TMainForm::Deystvie_dobavit_slovoExecute() {
     if (g_.Rezhim_zabytye)
@@ -55,7 +52,7 @@ void TMainForm::Deystvie_vstavit_slovoExecute() {
     if (g_.Okno_grupp_otkryto || g_.Rezhim_zabytye)
         return;
     if (g_.Kolichestvo_zapisey == 0) {
-        showMessage(g_, kNoRecords);
+        showMessage(g_, QString::fromUtf8(kNoRecords));
         selectColumn2();
         return;
     }
@@ -96,7 +93,7 @@ void TMainForm::Deystvie_izmenit_zapisExecute() {
         return;
     g_.Rezhim_izmeneniya = true;
     if (g_.Kolichestvo_zapisey == 0) {
-        showMessage(g_, kNoRecords);
+        showMessage(g_, QString::fromUtf8(kNoRecords));
     } else {
         const int row = selectedRow();
         g_.Nomer_tekushchey_zapisi = model_->recordNumber(row - 1);
@@ -126,7 +123,7 @@ void TMainForm::Deystvie_udalit_zapisExecute() {
     if (g_.Rezhim_zabytye)
         return;
     if (g_.Kolichestvo_zapisey == 0) {
-        showMessage(g_, kNoRecords);
+        showMessage(g_, QString::fromUtf8(kNoRecords));
         selectColumn2();
         return;
     }

@@ -33,8 +33,6 @@ namespace telvo {
 
 namespace {
 
-const QString kNoRecords = QStringLiteral("В словаре еще нет записей ...");
-
 bool plainKey(const QKeyEvent* e) {
     return (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
 }

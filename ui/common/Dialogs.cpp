@@ -1,0 +1,49 @@
+#include "ui/common/Dialogs.h"
+
+#include <QApplication>
+#include <QPoint>
+#include <QPushButton>
+#include <QScreen>
+
+namespace telvo {
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, const QRect& area,
+                        AutoDefault autoDefault) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(QString::fromUtf8(name));
+    if (area.isValid())
+        b->setGeometry(area);
+    if (autoDefault != AutoDefault::Keep)
+        b->setAutoDefault(autoDefault == AutoDefault::On);
+    return b;
+}
+
+QWidget* otherVisibleWindow(QWidget* self, QWidget* candidate) {
+    if (!candidate)
+        return nullptr;
+    candidate = candidate->window();
+    return candidate == self || !candidate->isVisible() ? nullptr : candidate;
+}
+
+QRect screenArea(QWidget* near) {
+    QScreen* screen = near ? near->screen() : nullptr;
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+void centreOn(QWidget* w, const QRect& area) {
+    // move() places the frame, whose size the platform knows once the native window exists.
+    const QSize frame = w->frameGeometry().size();
+    if (area.isValid())
+        w->move(area.center() - QPoint(frame.width() / 2, frame.height() / 2));
+}
+
+void centreOnOwner(QWidget* w) {
+    QWidget* owner = otherVisibleWindow(w, w->parentWidget());
+    if (!owner)
+        owner = otherVisibleWindow(w, QApplication::activeWindow());
+    centreOn(w, owner ? owner->frameGeometry() : screenArea(nullptr));
+}
+
+} // namespace telvo

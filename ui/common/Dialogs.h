@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+class QDialog;
+class QPushButton;
+class QWidget;
+
+namespace telvo {
+
+// Whether Enter in the dialog may press the button while it has the focus or none has it.
+enum class AutoDefault { Keep, Off, On };
+
+// A named button of a dialog; `area` places it when the dialog has no layout.
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& text,
+                        const QRect& area = {}, AutoDefault autoDefault = AutoDefault::Keep);
+
+// The window, other than `self`, that `candidate` belongs to, when it is visible.
+QWidget* otherVisibleWindow(QWidget* self, QWidget* candidate);
+
+// The available desktop area of the screen `near` is on (the primary screen without one).
+QRect screenArea(QWidget* near);
+
+// Moves the window so that its frame is centred on `area`.
+void centreOn(QWidget* w, const QRect& area);
+
+// Centred on the owner window (the main window for the long-lived ones), or on the window the
+// user works in, or on the desktop when neither is visible.
+void centreOnOwner(QWidget* w);
+
+} // namespace telvo
