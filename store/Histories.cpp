@@ -31,18 +31,18 @@ const HistoryInfo& historyInfo(History h) {
     return histories()[static_cast<int>(h)];
 }
 
-const QString& historyPath(const G& g, History h) {
-    return g.puti.*historyInfo(h).path;
+const QString& historyPath(const DataPaths& paths, History h) {
+    return paths.*historyInfo(h).path;
 }
 
-bool historyExists(const G& g, History h) {
-    return QFileInfo::exists(historyPath(g, h));
+bool historyExists(const DataPaths& paths, History h) {
+    return QFileInfo::exists(historyPath(paths, h));
 }
 
 QByteArray readHistory(const G& g, History h) {
-    if (!historyExists(g, h))
+    if (!historyExists(g.puti, h))
         return {};
-    return readAlignedBytes(historyPath(g, h), g.Razmer_diapazona);
+    return readAlignedBytes(historyPath(g.puti, h), g.Razmer_diapazona);
 }
 
 void Obnulenie_statistiki(G& g, bool all, const HistorySelection& selection) {
@@ -105,9 +105,9 @@ void removeFromHistories(const G& g, int32_t index, int32_t oldSize) {
 
 bool setHistoryByteOfRecord(const G& g, History h, int32_t recordNumber, bool value) {
     if (recordNumber < g.Nachalo_diapazona || recordNumber > g.Konets_diapazona ||
-        !historyExists(g, h))
+        !historyExists(g.puti, h))
         return false;
-    setByte(historyPath(g, h), recordNumber - g.Nachalo_diapazona, value ? 1 : 0);
+    setByte(historyPath(g.puti, h), recordNumber - g.Nachalo_diapazona, value ? 1 : 0);
     return true;
 }
 

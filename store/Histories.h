@@ -26,8 +26,8 @@ struct HistoryInfo {
 const std::array<HistoryInfo, kHistoryCount>& histories();
 const HistoryInfo& historyInfo(History h);
 
-const QString& historyPath(const Globalnye_peremennye_slovarya& g, History h);
-bool historyExists(const Globalnye_peremennye_slovarya& g, History h);
+const QString& historyPath(const DataPaths& paths, History h);
+bool historyExists(const DataPaths& paths, History h);
 
 // The history as Razmer_diapazona bytes: past the end of a short file zeros, bytes beyond the
 // range ignored. Empty when the file does not exist. Throws telvo::Failure.

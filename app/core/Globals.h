@@ -41,12 +41,12 @@ struct DataPaths {
 // The paths of every data file in the data folder under `base`.
 DataPaths makeDataPaths(const QString& base);
 
-// The shared state of the program. One instance, owned by the application and passed by
-// reference; windows and procedures read and change it directly.
-struct Globalnye_peremennye_slovarya {
-    DataPaths puti;
+// The shared state is built from one part per concern, so that a procedure that needs only
+// one part can take just that part (a path lookup takes `const DataPaths&`). Later subsystems
+// (groups, sound, player, idioms) add their part the same way.
 
-    // Dictionary counters.
+// Dictionary counters and the record table's view.
+struct DictionaryState {
     int32_t Kolichestvo_zapisey = 0;
     int32_t Kolichestvo_razreshennykh_k_pokazu = 0;
     int32_t Kolichestvo_zabytykh_slov = 0;
@@ -55,7 +55,15 @@ struct Globalnye_peremennye_slovarya {
     // Element r-1 is the marked flag of the record shown in table row r.
     std::vector<uint8_t> tip_Dinamicheskiy_massiv_otmechennykh_slov;
 
-    // Rebuild flags of the exercise tables and the player; all set at start.
+    // Forgotten-only view.
+    bool Rezhim_zabytye = false;
+
+    // Table row of the last substring match; 0 = the next search starts at row 1.
+    int32_t Nomer_naydennoy_stroki = 0;
+};
+
+// Rebuild flags of the exercise tables and the player; all set at start.
+struct RebuildFlags {
     bool Obnovit_angliyskie_slova = true;
     bool Obnovit_russkie_slova = true;
     bool Obnovit_perevody_s_angliyskogo = true;
@@ -63,41 +71,53 @@ struct Globalnye_peremennye_slovarya {
     bool Obnovit_nayti_perevod = true;
     bool Obnovit_pary = true;
     bool Obnovit_proslushivanie = true;
+};
 
-    // Message windows.
+// The texts and the answer of the three message windows.
+struct MessageState {
     QString Tekst_soobshcheniya;
     QString Tekst_voprosa;
     QString Tekst_oshibki;
     bool Otvet_da = false;
+};
 
-    // Dialog modes of the duplicate check.
+// The record dialogs: the mode the duplicate check runs in, and what the dialog did.
+struct RecordDialogState {
     bool Rezhim_dobavleniya = false;
     bool Rezhim_vstavki = false;
     bool Rezhim_izmeneniya = false;
 
-    // Results of the add, insert, edit and delete procedures, read by the main window.
     bool Slovo_dobavleno = false;
     bool Slovo_vstavleno = false;
     bool Zapis_izmenena = false;
     bool Zapis_udalena = false;
+};
 
-    // Forgotten-only view.
-    bool Rezhim_zabytye = false;
-
-    // Table row of the last substring match; 0 = the next search starts at row 1.
-    int32_t Nomer_naydennoy_stroki = 0;
-
-    // Exercise range.
+// The exercise range.
+struct RangeState {
     bool Vse_slova_slovarya = true;
     int32_t Nachalo_diapazona = 1;
     int32_t Konets_diapazona = 1;
     bool Do_kontsa = false;
     int32_t Razmer_diapazona = 1;
     bool Diapazon_izmenen = false;
+};
 
-    // Main window.
+// The main window's own state that others read.
+struct MainWindowState {
     int32_t Kolichestvo_povtoreniy = 0;
     bool Okno_grupp_otkryto = false;
+};
+
+// The shared state of the program. One instance, owned by the application and passed by
+// reference; windows and procedures read and change it directly.
+struct Globalnye_peremennye_slovarya : DictionaryState,
+                                       RebuildFlags,
+                                       MessageState,
+                                       RecordDialogState,
+                                       RangeState,
+                                       MainWindowState {
+    DataPaths puti;
 
     // The program's one random generator.
     RandomGenerator random;
@@ -107,6 +127,19 @@ struct Globalnye_peremennye_slovarya {
 
     // The long-lived windows (null where a test runs procedures without windows).
     Okna* okna = nullptr;
+};
+
+// Sets a flag for as long as it lives (a mode around a modal dialog), and clears it again on
+// every way out, an exception included.
+class ScopedFlag {
+public:
+    explicit ScopedFlag(bool& flag) : flag_(flag) { flag_ = true; }
+    ~ScopedFlag() { flag_ = false; }
+    ScopedFlag(const ScopedFlag&) = delete;
+    ScopedFlag& operator=(const ScopedFlag&) = delete;
+
+private:
+    bool& flag_;
 };
 
 // Sets all seven rebuild flags.

@@ -72,7 +72,7 @@ RangeData readRangeData(Globalnye_peremennye_slovarya& g, bool withHistory, Hist
     d.size = g.Razmer_diapazona;
     if (d.size <= 0)
         return d;
-    d.history = withHistory && historyExists(g, h) ? readHistory(g, h) : QByteArray();
+    d.history = withHistory && historyExists(g.puti, h) ? readHistory(g, h) : QByteArray();
     if (d.history.size() < d.size)
         d.history.append(d.size - d.history.size(), '\0');
     if (withForgotten && QFileInfo::exists(g.puti.statForget)) {

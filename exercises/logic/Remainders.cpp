@@ -16,7 +16,7 @@ QString remainderText(Globalnye_peremennye_slovarya& g, History h, const std::ve
     const QString prefix = QString::fromUtf8(info.statusText);
     if (!(g.*info.rebuild))
         return prefix + QString::number(countOpen(table, done, g.Rezhim_zabytye));
-    if (!historyExists(g, h))
+    if (!historyExists(g.puti, h))
         return {};
     const RangeData d = readRangeData(g, true, h, g.Rezhim_zabytye);
     int32_t n = 0;

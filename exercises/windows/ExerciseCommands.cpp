@@ -73,7 +73,7 @@ void resetHistories(MainWindow& main, G& g) {
     }
     bool any = false;
     for (const HistoryInfo& h : histories())
-        any = any || historyExists(g, h.history);
+        any = any || historyExists(g.puti, h.history);
     if (!any) {
         showMessage(g, QStringLiteral("Истории упражнений еще не формировались. Обнулять нечего."));
         return;

@@ -25,7 +25,7 @@ protected:
 } // namespace
 
 TEST_F(Histories, TableNamesFilesFlagsAndTexts) {
-    EXPECT_EQ(historyPath(g, History::PerRus), g.puti.statPerRus);
+    EXPECT_EQ(historyPath(g.puti, History::PerRus), g.puti.statPerRus);
     EXPECT_EQ(g.puti.*historyInfo(History::Pair).newPath, g.puti.statPairNew);
     EXPECT_EQ(historyInfo(History::PerEng).rebuild,
               &Globalnye_peremennye_slovarya::Obnovit_perevody_s_angliyskogo);

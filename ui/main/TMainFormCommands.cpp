@@ -20,13 +20,12 @@ namespace {} // namespace
 void TMainForm::Deystvie_dobavit_slovoExecute() {
     if (g_.Rezhim_zabytye)
         return;
-    g_.Rezhim_dobavleniya = true;
     g_.Nomer_tekushchey_zapisi = 0;
     {
+        const ScopedFlag mode(g_.Rezhim_dobavleniya);
         TForma_dobavit dialog(g_, *this);
         dialog.exec();
     }
-    g_.Rezhim_dobavleniya = false;
     afterAdd();
 }
 
@@ -56,16 +55,15 @@ void TMainForm::Deystvie_vstavit_slovoExecute() {
         selectColumn2();
         return;
     }
-    g_.Rezhim_vstavki = true;
     const int row = selectedRow();
     g_.Nomer_tekushchey_zapisi = model_->recordNumber(row - 1);
     bool after = true;
     {
+        const ScopedFlag mode(g_.Rezhim_vstavki);
         TForma_vstavit dialog(g_, *this);
         dialog.exec();
         after = dialog.insertsAfter();
     }
-    g_.Rezhim_vstavki = false;
     afterInsert(row, after);
 }
 
@@ -91,19 +89,20 @@ void TMainForm::afterInsert(int rememberedRow, bool after) {
 void TMainForm::Deystvie_izmenit_zapisExecute() {
     if (g_.Rezhim_zabytye)
         return;
-    g_.Rezhim_izmeneniya = true;
-    if (g_.Kolichestvo_zapisey == 0) {
-        showMessage(g_, QString::fromUtf8(kNoRecords));
-    } else {
-        const int row = selectedRow();
-        g_.Nomer_tekushchey_zapisi = model_->recordNumber(row - 1);
-        {
-            TForma_izmenit dialog(g_, *this);
-            dialog.exec();
+    {
+        const ScopedFlag mode(g_.Rezhim_izmeneniya);
+        if (g_.Kolichestvo_zapisey == 0) {
+            showMessage(g_, QString::fromUtf8(kNoRecords));
+        } else {
+            const int row = selectedRow();
+            g_.Nomer_tekushchey_zapisi = model_->recordNumber(row - 1);
+            {
+                TForma_izmenit dialog(g_, *this);
+                dialog.exec();
+            }
+            afterEdit(row);
         }
-        afterEdit(row);
     }
-    g_.Rezhim_izmeneniya = false;
     selectColumn2();
 }
 
