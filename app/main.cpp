@@ -2,6 +2,7 @@
 #include "app/windows/GuiReporting.h"
 #include "platform/SingleInstance.h"
 #include "platform/gui/Application.h"
+#include "store/DataFolder.h"
 #include "ui/main/TMainForm.h"
 
 #include <QApplication>
@@ -22,8 +23,8 @@ int refuseSecondCopy(int& argc, char** argv) {
 
 int main(int argc, char** argv) {
     // Before anything else, so that a second copy creates no window and touches no file. The
-    // lock is held until the process ends.
-    platform::SingleInstance instance(QStringLiteral("Telvo_Vocabulary_1_02_xx"));
+    // lock is on the data folder itself and is held until the process ends.
+    platform::SingleInstance instance(telvo::makeDataPaths(telvo::Rabochiy_katolog()).folder);
     if (!instance.acquire())
         return refuseSecondCopy(argc, argv);
 

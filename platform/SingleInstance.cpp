@@ -10,34 +10,7 @@
 
 namespace platform {
 
-namespace {
-
-QString runtimeLockPath(const QString& name) {
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    return runtime.isEmpty() ? QString() : runtime + QLatin1Char('/') + name;
-}
-
-QString tempLockPath(const QString& name) {
-    return QDir::tempPath() + QLatin1Char('/') + name + QLatin1Char('_') +
-           QString::number(::getuid());
-}
-
-int openLockFile(const QString& path) {
-    if (path.isEmpty())
-        return -1;
-    // O_NOFOLLOW: in the shared temporary folder another user could plant a link.
-    return ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW,
-                  0600);
-}
-
-} // namespace
-
-QString instanceLockPath(const QString& name) {
-    const QString runtime = runtimeLockPath(name);
-    return runtime.isEmpty() ? tempLockPath(name) : runtime;
-}
-
-SingleInstance::SingleInstance(QString name) : name_(std::move(name)) {}
+SingleInstance::SingleInstance(QString folder) : folder_(std::move(folder)) {}
 
 SingleInstance::~SingleInstance() {
     release();
@@ -46,11 +19,16 @@ SingleInstance::~SingleInstance() {
 bool SingleInstance::acquire() {
     if (fd_ >= 0)
         return true;
-    int fd = openLockFile(runtimeLockPath(name_));
+    // A first start has no folder yet; it must exist to be locked.
+    if (folder_.isEmpty() || !QDir().mkpath(folder_))
+        return true;
+    // Read-only is enough for flock, and a directory cannot be opened for writing anyway.
+    int fd;
+    do {
+        fd = ::open(QFile::encodeName(folder_).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    } while (fd < 0 && errno == EINTR);
     if (fd < 0)
-        fd = openLockFile(tempLockPath(name_));
-    if (fd < 0)
-        return true; // nowhere to keep the marker: better to run unguarded than not at all
+        return true; // nothing to lock: better to run unguarded than not at all
     int rc;
     do {
         rc = ::flock(fd, LOCK_EX | LOCK_NB);

@@ -4,31 +4,30 @@
 
 namespace platform {
 
-// Keeps a second copy of the program from running for the same user: an exclusive lock on a
-// file named after the program. The kernel drops the lock when the process ends, so a crashed
-// copy never blocks the next start.
+// Keeps a second copy of the program off the data folder: an exclusive lock on the data folder
+// itself, so the guard follows the folder whatever session, terminal or runtime folder a copy is
+// started from, and leaves no file of its own that an archive of the folder would pick up. The
+// kernel drops the lock when the process ends, so a crashed copy never blocks the next start.
 class SingleInstance {
 public:
-    explicit SingleInstance(QString name);
+    explicit SingleInstance(QString folder);
     ~SingleInstance();
     SingleInstance(const SingleInstance&) = delete;
     SingleInstance& operator=(const SingleInstance&) = delete;
 
-    // Takes the lock and holds it until this object is destroyed. False only when another
-    // holder has it; when no lock file can be opened at all the program is let run.
+    // Creates the folder (and its parents) when it is missing, locks it and holds the lock until
+    // this object is destroyed. False only when another holder has it; when the folder cannot
+    // be made or opened at all the program is let run (the start-up check then reports it).
     bool acquire();
     // Gives the lock up (the destructor does the same).
     void release();
 
     bool held() const { return fd_ >= 0; }
+    const QString& folder() const { return folder_; }
 
 private:
-    QString name_;
+    QString folder_;
     int fd_ = -1;
 };
-
-// The lock file for `name`: in $XDG_RUNTIME_DIR, or, without one, in the temporary folder
-// with the user id appended (that folder is shared between users).
-QString instanceLockPath(const QString& name);
 
 } // namespace platform
