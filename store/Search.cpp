@@ -4,6 +4,7 @@
 #include "store/Binary.h"
 #include "store/RecordFile.h"
 #include "store/Records.h"
+#include "store/TextRules.h"
 
 #include <QFileInfo>
 
@@ -54,6 +55,10 @@ const char* ShownRows::bytesOf(int32_t row) const {
 
 QString ShownRows::english(int32_t row) const {
     return getShortString(bytesOf(row) + DictRecord::kEnglishOffset, DictRecord::kEnglishMax);
+}
+
+QByteArrayView ShownRows::englishBytes(int32_t row) const {
+    return shortStringBytes(bytesOf(row) + DictRecord::kEnglishOffset, DictRecord::kEnglishMax);
 }
 
 QString ShownRows::translation(int32_t row) const {
@@ -138,9 +143,10 @@ SearchResult Poisk_podstroki_perevoda(Globalnye_peremennye_slovarya& g, const QS
 
 SearchResult Poisk_angliyskogo_slova(Globalnye_peremennye_slovarya& g, const QString& word) {
     return reportFailuresAs("Поиск_английского_слова", [&] {
+        const QByteArray key = englishMatchKey(word);
         const ShownRows shown = ShownRows::read(g);
         for (int32_t r = 1; r <= shown.rows(); ++r)
-            if (shown.english(r).compare(word, Qt::CaseInsensitive) == 0)
+            if (storedEnglishMatches(shown.englishBytes(r), key))
                 return SearchResult{SearchStatus::Found, r, {}};
         return message(SearchStatus::NothingFound,
                        g.Rezhim_zabytye

@@ -26,6 +26,8 @@ public:
 
     // The texts of columns 2 and 4 and the exclusion flag of the record in `row`.
     QString english(int32_t row) const;
+    // The stored bytes of the English text, undecoded.
+    QByteArrayView englishBytes(int32_t row) const;
     QString translation(int32_t row) const;
     bool excluded(int32_t row) const;
 
@@ -65,7 +67,8 @@ SearchResult Poisk_podstroki_angliyskogo_slova(Globalnye_peremennye_slovarya& g,
 SearchResult Poisk_podstroki_perevoda(Globalnye_peremennye_slovarya& g, const QString& text,
                                       bool translationShown);
 
-// First row whose English text equals `word`, ignoring letter case. Leaves
+// First row whose English text equals `word`, compared as the duplicate check compares (trimmed,
+// letter case ignored), so that it finds the record the check reported. Leaves
 // g.Nomer_naydennoy_stroki alone.
 SearchResult Poisk_angliyskogo_slova(Globalnye_peremennye_slovarya& g, const QString& word);
 

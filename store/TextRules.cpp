@@ -32,18 +32,27 @@ QByteArrayView trimmedBytes(QByteArrayView b) {
     return b.sliced(from, to - from);
 }
 
-bool equalFolded(QByteArrayView stored, const QByteArray& folded) {
-    if (stored.size() != folded.size())
+} // namespace
+
+QByteArray englishMatchKey(const QString& english) {
+    // Compared in the file's own code page: the word matches what storing it would write.
+    QByteArray key = toCp1251(trimControls(english));
+    for (char& c : key)
+        c = static_cast<char>(foldCp1251(static_cast<unsigned char>(c)));
+    return key;
+}
+
+bool storedEnglishMatches(QByteArrayView stored, const QByteArray& key) {
+    const QByteArrayView trimmed = trimmedBytes(stored);
+    if (trimmed.size() != key.size())
         return false;
-    for (qsizetype i = 0; i < stored.size(); ++i) {
-        if (foldCp1251(static_cast<unsigned char>(stored[i])) !=
-            static_cast<unsigned char>(folded[i]))
+    for (qsizetype i = 0; i < trimmed.size(); ++i) {
+        if (foldCp1251(static_cast<unsigned char>(trimmed[i])) !=
+            static_cast<unsigned char>(key[i]))
             return false;
     }
     return true;
 }
-
-} // namespace
 
 QString Udalenie_lishnikh_probelov(const QString& text) {
     return reportFailuresAs("Удаление_лишних_пробелов", [&] {
@@ -78,10 +87,7 @@ QString normalizeField(const QString& text) {
 
 bool Proverka_novogo_slova_na_sovpadenie(Globalnye_peremennye_slovarya& g, const QString& english) {
     return reportFailuresAs("Проверка_нового_слова_на_совпадение", [&] {
-        // Compared in the file's own code page: the word matches what storing it would write.
-        QByteArray wanted = toCp1251(trimControls(english));
-        for (char& c : wanted)
-            c = static_cast<char>(foldCp1251(static_cast<unsigned char>(c)));
+        const QByteArray wanted = englishMatchKey(english);
 
         const RecordFile dictionary(g.puti.vocabulary, DictRecord::kSize);
         bool found = false;
@@ -94,7 +100,7 @@ bool Proverka_novogo_slova_na_sovpadenie(Globalnye_peremennye_slovarya& g, const
             for (qsizetype at = 0; at < slice.size(); at += DictRecord::kSize, ++i) {
                 const QByteArrayView stored = shortStringBytes(
                     slice.constData() + at + DictRecord::kEnglishOffset, DictRecord::kEnglishMax);
-                if (equalFolded(trimmedBytes(stored), wanted)) {
+                if (storedEnglishMatches(stored, wanted)) {
                     found = true;
                     match = i; // the last match wins
                 }

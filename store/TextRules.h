@@ -2,6 +2,8 @@
 
 #include "app/core/Globals.h"
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 namespace telvo {
@@ -14,6 +16,14 @@ QString trimControls(const QString& text);
 
 // trim(Udalenie_lishnikh_probelov(text)): the normalised text of an entry field.
 QString normalizeField(const QString& text);
+
+// The English text as the dictionary compares words: without leading and trailing characters of
+// code 32 and below, in the file's code page, letter case folded (Latin and Cyrillic).
+QByteArray englishMatchKey(const QString& english);
+// Whether the stored bytes of an English field (a short string's characters) hold the word of
+// `key`: the stored text is trimmed and folded the same way, so a record brought in with blanks
+// around its word still matches.
+bool storedEnglishMatches(QByteArrayView stored, const QByteArray& key);
 
 // True when `english` (already normalised) is in the dictionary and must not be stored, under
 // the mode flags Rezhim_dobavleniya / Rezhim_vstavki / Rezhim_izmeneniya (a match with the

@@ -1,4 +1,5 @@
 #include "store/Search.h"
+#include "store/TextRules.h"
 #include "tests/store/MarksFixture.h"
 
 #include <set>
@@ -184,6 +185,43 @@ INSTANTIATE_TEST_SUITE_P(
         ExactCase{"notForgotten", true, "dog", 0,
                   "В режиме просмотра словаря «Забытые» английское слово не найдено..."}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Records brought in from elsewhere may hold blanks or a tab around their English text. Written
+// byte by byte: a length byte, then the Windows-1251 text, at the start of each 176-byte record.
+//   record: 1            2      3                       4
+//   bytes:  "  Cat\t"    "dog"  " Ёлка " (A8 EB EA E0)   "  bird  "
+//   row:    4            3      2                       1
+class ExactSearchOfStoredBlanks : public Search {
+protected:
+    ExactSearchOfStoredBlanks() {
+        const QByteArray english[] = {QByteArray("  Cat\t"), QByteArray("dog"),
+                                      QByteArray(" \xA8\xEB\xEA\xE0 "), QByteArray("  bird  ")};
+        QByteArray all;
+        for (const QByteArray& text : english) {
+            QByteArray record(176, '\0');
+            record[0] = static_cast<char>(text.size());
+            record.replace(1, text.size(), text);
+            all += record;
+        }
+        writeFile(g.puti.vocabulary, all);
+        g.Kolichestvo_zapisey = 4;
+    }
+};
+
+// The jump after "Да" to the duplicate question must land on the record the check found.
+TEST_F(ExactSearchOfStoredBlanks, FindsWhatTheDuplicateCheckFinds) {
+    const std::pair<const char*, int32_t> cases[] = {{"cat", 4},  {"CAT", 4},  {"ёлка", 2},
+                                                     {"ЁЛКА", 2}, {"Bird", 1}, {"dog", 3},
+                                                     {"ca", 0},   {"birds", 0}};
+    g.Rezhim_dobavleniya = true;
+    for (const auto& [word, row] : cases) {
+        const QString typed = QString::fromUtf8(word);
+        EXPECT_EQ(Proverka_novogo_slova_na_sovpadenie(g, typed), row != 0) << word;
+        const SearchResult r = Poisk_angliyskogo_slova(g, typed);
+        EXPECT_EQ(r.row, row) << word;
+        EXPECT_EQ(r.status, row ? SearchStatus::Found : SearchStatus::NothingFound) << word;
+    }
+}
 
 struct GoToCase {
     const char* name;

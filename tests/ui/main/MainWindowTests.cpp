@@ -167,6 +167,35 @@ private slots:
         }
     }
 
+    // A dictionary brought in from elsewhere holds " cat\t" as record 1 (row 2). The duplicate
+    // check trims; "Да" must then select that record instead of saying it is not there.
+    void duplicateStoredWithBlanksIsSelected() {
+        TempHome home;
+        QByteArray dictionary;
+        for (const QByteArray& english : {QByteArray(" cat\t"), QByteArray("dog")}) {
+            QByteArray record(176, '\0');
+            record[0] = static_cast<char>(english.size());
+            record.replace(1, english.size(), english);
+            dictionary += record;
+        }
+        writeData(home, "Vocabulary.dictdat", dictionary);
+        Program p(home);
+        QCOMPARE(p.form->selectedRow(), 1);
+
+        ModalDriver driver(true);
+        driver.dialog = [](QWidget* d) {
+            auto* english = child<QLineEdit>(d, "Текст_английского_слова");
+            english->setText(QStringLiteral("Cat"));
+            QTest::keyClick(english, Qt::Key_Return);
+        };
+        p.action("Действие_добавить_слово")->trigger();
+
+        QCOMPARE(driver.seen,
+                 QStringList{QStringLiteral("TForma_vopros_s_viborom:") + kQuestionDuplicate});
+        QCOMPARE(p.form->selectedRow(), 2);
+        QCOMPARE(p.dictionary(), dictionary);
+    }
+
     void editOfLetterCaseIsAccepted() {
         TempHome home;
         writeDictionary(home, {{"cat", "кошка", false, true}, {"dog", "собака", true, false}});
