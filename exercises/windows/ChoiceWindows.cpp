@@ -4,6 +4,7 @@
 #include "app/windows/Messages.h"
 #include "app/windows/Okna.h"
 #include "exercises/windows/ExerciseRunner.h"
+#include "ui/common/ButtonKeys.h"
 #include "ui/common/Dialogs.h"
 
 #include <QApplication>
@@ -239,6 +240,7 @@ TranslationWindow::TranslationWindow(Globalnye_peremennye_slovarya& g, Translati
     // F5 forgets even while the button is disabled (in the forgotten view).
     auto* f5 = new QShortcut(QKeySequence(Qt::Key_F5), this);
     connect(f5, &QShortcut::activated, this, &TranslationWindow::forget);
+    enterPressesFocusedButton(this);
 }
 
 StatusPane TranslationWindow::pane() const {
@@ -412,6 +414,7 @@ TForma_vspomnit_zabitie_slova::TForma_vspomnit_zabitie_slova(Globalnye_peremenny
             clearPair();
     });
     Tablitsa_predyavlyaemykh_par->installEventFilter(this);
+    enterPressesFocusedButton(this);
 }
 
 void TForma_vspomnit_zabitie_slova::run() {
@@ -548,6 +551,7 @@ TForma_naiyti_perevod::TForma_naiyti_perevod(Globalnye_peremennye_slovarya& g, Q
     // F5 acts also while the button is disabled (in the forgotten view).
     auto* f5 = new QShortcut(QKeySequence(Qt::Key_F5), this);
     connect(f5, &QShortcut::activated, this, &TForma_naiyti_perevod::toggleForgotten);
+    enterPressesFocusedButton(this);
 }
 
 void TForma_naiyti_perevod::showEvent(QShowEvent* event) {

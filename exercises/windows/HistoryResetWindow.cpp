@@ -1,6 +1,7 @@
 #include "exercises/windows/HistoryResetWindow.h"
 
 #include "app/windows/Messages.h"
+#include "ui/common/ButtonKeys.h"
 #include "ui/common/Dialogs.h"
 #include "ui/common/Fonts.h"
 
@@ -73,6 +74,7 @@ TForma_obnulenie_istoriy::TForma_obnulenie_istoriy(Globalnye_peremennye_slovarya
     connect(Knopka_obnulit_otmechennye_istorii, &QPushButton::clicked, this,
             &TForma_obnulenie_istoriy::onReset);
     connect(Knopka_zakryt, &QPushButton::clicked, this, &QDialog::reject);
+    enterPressesFocusedButton(this);
 }
 
 HistorySelection TForma_obnulenie_istoriy::selection() const {

@@ -3,6 +3,7 @@
 #include "app/windows/Messages.h"
 #include "store/Histories.h"
 #include "store/Range.h"
+#include "ui/common/ButtonKeys.h"
 #include "ui/common/Dialogs.h"
 #include "ui/common/Fonts.h"
 
@@ -80,6 +81,7 @@ TForma_izmeneniy_diapazona::TForma_izmeneniy_diapazona(Globalnye_peremennye_slov
     connect(Knopka_do_kontsa, &QPushButton::clicked, this, &TForma_izmeneniy_diapazona::onToEnd);
     connect(Knopka_sokhranit, &QPushButton::clicked, this, &TForma_izmeneniy_diapazona::onSave);
     connect(Knopka_zakryt, &QPushButton::clicked, this, &QDialog::reject);
+    enterPressesFocusedButton(this);
 }
 
 void TForma_izmeneniy_diapazona::setEditsEnabled(bool enabled) {

@@ -3,6 +3,7 @@
 #include "app/windows/Messages.h"
 #include "app/windows/Okna.h"
 #include "exercises/windows/ExerciseRunner.h"
+#include "ui/common/ButtonKeys.h"
 #include "ui/common/Dialogs.h"
 #include "ui/common/Fonts.h"
 
@@ -134,6 +135,7 @@ RecognitionWindow::RecognitionWindow(Globalnye_peremennye_slovarya& g, Recogniti
     connect(Knopka_ostanovit_pokaz, &QPushButton::clicked, this, &QDialog::reject);
     connect(Pereklyuchatel_sleduyushchiy_raz_ne_pokazyvat, &QCheckBox::toggled, this,
             &RecognitionWindow::onBoxToggled);
+    enterPressesFocusedButton(this);
 }
 
 TForma_okno_pokaza_slova::TForma_okno_pokaza_slova(Globalnye_peremennye_slovarya& g,

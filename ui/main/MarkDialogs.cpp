@@ -5,6 +5,7 @@
 #include "app/windows/Messages.h"
 #include "store/Forgotten.h"
 #include "store/Search.h"
+#include "ui/common/ButtonKeys.h"
 #include "ui/common/Fonts.h"
 #include "ui/main/TMainForm.h"
 
@@ -64,6 +65,7 @@ TForma_pereiti_k_nomeru::TForma_pereiti_k_nomeru(Globalnye_peremennye_slovarya& 
     connect(Knopka_pereyti, &QPushButton::clicked, this, &TForma_pereiti_k_nomeru::go);
     connect(Knopka_zakryt, &QPushButton::clicked, this, &QDialog::reject);
     Polee_vvoda_nomera->setFocus();
+    enterPressesFocusedButton(this);
 }
 
 void TForma_pereiti_k_nomeru::go() {
@@ -120,6 +122,7 @@ TForma_otmetit_zabitimi_po_date::TForma_otmetit_zabitimi_po_date(Globalnye_perem
     connect(Knopka_zakryt, &QPushButton::clicked, this, &QDialog::reject);
     showDate();
     Kalendar->setFocus();
+    enterPressesFocusedButton(this);
 }
 
 void TForma_otmetit_zabitimi_po_date::showDate() {
@@ -172,6 +175,7 @@ TForma_otmetit_zabitimi_po_nomeram::TForma_otmetit_zabitimi_po_nomeram(
     connect(Knopka_otmetit, &QPushButton::clicked, this, &TForma_otmetit_zabitimi_po_nomeram::mark);
     connect(Knopka_zakryt, &QPushButton::clicked, this, &QDialog::reject);
     Pole_vvoda_zrachenie_nachalnogo_nomera->setFocus();
+    enterPressesFocusedButton(this);
 }
 
 void TForma_otmetit_zabitimi_po_nomeram::mark() {

@@ -4,6 +4,7 @@
 #include "store/RecordFile.h"
 #include "store/Records.h"
 #include "store/TextRules.h"
+#include "ui/common/ButtonKeys.h"
 #include "ui/common/FlagIndicator.h"
 #include "ui/common/Fonts.h"
 #include "ui/main/TMainForm.h"
@@ -85,6 +86,7 @@ RecordTextsDialog::RecordTextsDialog(Globalnye_peremennye_slovarya& g, TMainForm
     placeButtons(client);
     connect(defaultButton, &QPushButton::clicked, this, [this] { store(); });
     connect(Knopka_zakryt, &QPushButton::clicked, this, &QDialog::reject);
+    enterPressesFocusedButton(this);
 }
 
 void RecordTextsDialog::placeButtons(QSize client) {
@@ -245,6 +247,7 @@ TForma_udalit_zapis::TForma_udalit_zapis(Globalnye_peremennye_slovarya& g, QWidg
         accept();
     });
     connect(Knopka_net, &QPushButton::clicked, this, &QDialog::reject);
+    enterPressesFocusedButton(this);
 }
 
 void TForma_udalit_zapis::showEvent(QShowEvent* event) {

@@ -1,6 +1,7 @@
 #include "ui/main/TMainForm.h"
 
 #include "store/RecordTableModel.h"
+#include "ui/common/ButtonKeys.h"
 #include "ui/common/FlagIndicator.h"
 #include "ui/common/Fonts.h"
 #include "ui/main/ClickableLabel.h"
@@ -413,6 +414,7 @@ TMainForm::TMainForm(Globalnye_peremennye_slovarya& g, QWidget* parent)
     connect(stopwatchTimer_, &QTimer::timeout, this, &TMainForm::stopwatchTick);
     stopwatchTimer_->start();
 
+    enterPressesFocusedButton(this);
     setFixedSize(kWidth, kHeight);
 }
 

@@ -272,6 +272,70 @@ private slots:
         QVERIFY2(saved == expected, test::hex(saved).c_str());
     }
 
+    // Enter on a button that has the focus presses that button, as Space does.
+    void enterPressesTheFocusedButton_data() {
+        QTest::addColumn<QByteArray>("command");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QByteArray>("button");
+        QTest::addColumn<bool>("closes");
+        QTest::addColumn<bool>("forgets");
+        QTest::addColumn<QString>("history");
+        const QByteArray rus("Действие_случайный_перевод");
+        const QByteArray eng("Действие_переводы_с_английского");
+        const QByteArray pairs("Действие_сопоставление_пар_слов");
+        const QByteArray find("Действие_найти_перевод");
+        const QString rusWindow = QStringLiteral("TForma_okno_pokaza_perevodov");
+        const QString engWindow = QStringLiteral("TForma_okno_perevodov_s_angliyskogo");
+        QTest::newRow("from Russian, Забыл (F5)") << rus << rusWindow << QByteArray("Кнопка_забыл")
+                                                  << true << true << "Stat_per_rus.dictstat";
+        QTest::newRow("from Russian, Остановить показ")
+            << rus << rusWindow << QByteArray("Кнопка_остановить_показ") << true << false
+            << "Stat_per_rus.dictstat";
+        QTest::newRow("from English, Забыл (F5)") << eng << engWindow << QByteArray("Кнопка_забыл")
+                                                  << true << true << "Stat_per_eng.dictstat";
+        QTest::newRow("from English, Остановить показ")
+            << eng << engWindow << QByteArray("Кнопка_остановить_показ") << true << false
+            << "Stat_per_eng.dictstat";
+        QTest::newRow("pairs, Остановить показ")
+            << pairs << "TForma_vspomnit_zabitie_slova" << QByteArray("Кнопка_остановить_показ")
+            << true << false << "Stat_pair.dictstat";
+        QTest::newRow("find translation, Закрыть")
+            << find << "TForma_naiyti_perevod" << QByteArray("Кнопка_закрыть") << true << false
+            << "";
+        QTest::newRow("find translation, forgotten mark")
+            << find << "TForma_naiyti_perevod" << QByteArray("Кнопка_отметить_слово_как_забытое")
+            << false << true << "";
+    }
+    void enterPressesTheFocusedButton() {
+        QFETCH(QByteArray, command);
+        QFETCH(QString, window);
+        QFETCH(QByteArray, button);
+        QFETCH(bool, closes);
+        QFETCH(bool, forgets);
+        QFETCH(QString, history);
+        TempHome home;
+        TestProgram p(home, numberedWords(12));
+        bool focused = false, closed = false;
+        whenModal(window, [&](QWidget* w) {
+            auto* b = child<QPushButton>(w, button.constData());
+            b->setFocus(Qt::TabFocusReason);
+            focused = w->focusWidget() == b;
+            QTest::keyClick(b, Qt::Key_Return);
+            closed = !w->isVisible();
+            if (w->isVisible())
+                QTest::keyClick(w->focusWidget(), Qt::Key_Escape);
+        });
+        p.action(command.constData())->trigger();
+
+        QVERIFY(focused);
+        QCOMPARE(closed, closes);
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+        const QByteArray forgotten = p.read("Stat_forget.dictstat");
+        QCOMPARE(forgotten.count('\1'), forgets ? 1 : 0);
+        if (!history.isEmpty())
+            QCOMPARE(p.read(history.toUtf8().constData()).size(), 12);
+    }
+
     // ---- Pair matching ------------------------------------------------------------------------
 
     void pairPortionPlayedToTheEnd() {

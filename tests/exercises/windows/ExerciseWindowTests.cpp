@@ -95,10 +95,15 @@ private slots:
     void rangeClosedWithoutSavingChangesNothing_data();
     void rangeClosedWithoutSavingChangesNothing();
     void rangeRefusedOnEmptyDictionary();
+    void rangeEnterPressesTheFocusedButton_data();
+    void rangeEnterPressesTheFocusedButton();
 
     void resetRefusesWithNothingTicked();
     void resetDeletesOnlyTheTicked();
     void resetWithoutHistories();
+    void resetEnterPressesTheFocusedButton();
+    void recognitionEnterPressesTheFocusedButton_data();
+    void recognitionEnterPressesTheFocusedButton();
 
     void englishOneRecordRange();
     void englishStopKeepsAnswersInHistory();
@@ -348,6 +353,66 @@ void ExerciseWindowTests::rangeRefusedOnEmptyDictionary() {
     QCOMPARE(*text, QStringLiteral("В словаре еще нет записей ..."));
 }
 
+// Enter presses the button that has the focus; "Сохранить" takes it only from the other controls.
+void ExerciseWindowTests::rangeEnterPressesTheFocusedButton_data() {
+    QTest::addColumn<QStringList>("presses"); // controls that get the focus and then Enter
+    QTest::addColumn<bool>("saved");
+    QTest::addColumn<bool>("toEnd");
+    QTest::newRow("Закрыть") << QStringList{"Кнопка_закрыть"} << false << false;
+    QTest::newRow("До конца, then Закрыть")
+        << QStringList{"Кнопка_до_конца", "Кнопка_закрыть"} << false << false;
+    // "До конца" puts the focus on the end edit; Enter there is the default button's.
+    QTest::newRow("До конца, then the end edit")
+        << QStringList{"Кнопка_до_конца", "Поле_ввода_конечного_номера"} << true << true;
+    QTest::newRow("Сохранить") << QStringList{"Кнопка_сохранить"} << true << false;
+    QTest::newRow("the start edit") << QStringList{"Поле_ввода_начального_номера"} << true << false;
+}
+
+void ExerciseWindowTests::rangeEnterPressesTheFocusedButton() {
+    QFETCH(QStringList, presses);
+    QFETCH(bool, saved);
+    QFETCH(bool, toEnd);
+    TempHome home;
+    writeDictionary(home, numberedWords(10), ownTranscription);
+    writeRange(home, false, 2, 6);
+    for (const char* f : kHistoryFiles)
+        writeData(home, f, QByteArray(5, '\1'));
+    TestProgram p(home);
+    const QByteArray rangeFile = p.read("upragneniy.uprdat");
+
+    auto endShown = std::make_shared<QString>();
+    auto stillOpen = std::make_shared<bool>(false);
+    whenModal(QStringLiteral("TForma_izmeneniy_diapazona"), [=](QWidget* w) {
+        for (const QString& name : presses) {
+            if (!w->isVisible())
+                return;
+            auto* control = w->findChild<QWidget*>(name);
+            if (name != presses.last() || control != w->focusWidget())
+                control->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(control, Qt::Key_Return);
+            *endShown = child<QLineEdit>(w, "Поле_ввода_конечного_номера")->text();
+        }
+        *stillOpen = w->isVisible();
+        if (w->isVisible())
+            key(w, Qt::Key_Escape);
+    });
+    p.trigger("Действие_изменить_диапазон");
+
+    QVERIFY(!*stillOpen);
+    if (presses.first() == QLatin1String("Кнопка_до_конца"))
+        QCOMPARE(*endShown, QStringLiteral("10"));
+    for (const char* f : kHistoryFiles)
+        QCOMPARE(p.exists(f), !saved);
+    QCOMPARE(p.g->Do_kontsa, toEnd);
+    if (!saved) {
+        QCOMPARE(p.read("upragneniy.uprdat"), rangeFile);
+        return;
+    }
+    const int end = toEnd ? 10 : 6;
+    QCOMPARE(p.read("upragneniy.uprdat"),
+             test::bytes({0, 0, 0, 0, 2, 0, 0, 0, end, 0, 0, 0, toEnd ? 1 : 0, 0, 0, 0}));
+}
+
 // ---- History reset --------------------------------------------------------------------------
 
 void ExerciseWindowTests::resetRefusesWithNothingTicked() {
@@ -424,6 +489,80 @@ void ExerciseWindowTests::resetWithoutHistories() {
     auto text = closeMessage();
     p.trigger("Действие_обнулить_историю");
     QCOMPARE(*text, QStringLiteral("Истории упражнений еще не формировались. Обнулять нечего."));
+}
+
+void ExerciseWindowTests::resetEnterPressesTheFocusedButton() {
+    TempHome home;
+    writeDictionary(home, numberedWords(4), ownTranscription);
+    for (const char* f : kHistoryFiles)
+        writeData(home, f, test::bytes({1, 1, 0, 0}));
+    TestProgram p(home);
+
+    // The window opens with the focus on "Закрыть": Enter closes it and confirms nothing.
+    auto focusOnShow = std::make_shared<QString>();
+    auto ticked = std::make_shared<int>(0);
+    auto closedByEnter = std::make_shared<bool>(false);
+    whenModal(QStringLiteral("TForma_obnulenie_istoriy"), [=](QWidget* w) {
+        *focusOnShow = w->focusWidget()->objectName();
+        auto* all = child<QPushButton>(w, "Кнопка_отметить_все");
+        all->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(all, Qt::Key_Return);
+        for (QCheckBox* box : w->findChildren<QCheckBox*>())
+            *ticked += box->isChecked() ? 1 : 0;
+        auto* close = child<QPushButton>(w, "Кнопка_закрыть");
+        close->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(close, Qt::Key_Return);
+        *closedByEnter = !w->isVisible();
+        if (w->isVisible())
+            key(w, Qt::Key_Escape);
+    });
+    p.trigger("Действие_обнулить_историю");
+    QCOMPARE(*focusOnShow, QStringLiteral("Кнопка_закрыть"));
+    QCOMPARE(*ticked, 5);
+    QVERIFY(*closedByEnter);
+    for (const char* f : kHistoryFiles)
+        QVERIFY2(p.exists(f), f);
+
+    // Enter on the reset button resets what is ticked.
+    whenModal(QStringLiteral("TForma_obnulenie_istoriy"), [](QWidget* w) {
+        child<QCheckBox>(w, "Включатель_русские_слова")->click();
+        auto* reset = child<QPushButton>(w, "Кнопка_обнулить_отмеченные_истории");
+        reset->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(reset, Qt::Key_Return);
+        if (w->isVisible())
+            key(w, Qt::Key_Escape);
+    });
+    p.trigger("Действие_обнулить_историю");
+    QVERIFY(!p.exists("Stat_rus.dictstat"));
+    QVERIFY(p.exists("Stat_eng.dictstat"));
+}
+
+void ExerciseWindowTests::recognitionEnterPressesTheFocusedButton_data() {
+    QTest::addColumn<QByteArray>("button");
+    QTest::addColumn<int>("done");    // 1 bytes in Stat_eng.dictstat afterwards
+    QTest::addColumn<bool>("forgot"); // a byte of Stat_forget.dictstat set
+    QTest::newRow("Помню, дальше") << QByteArray("Кнопка_помню") << 1 << false;
+    QTest::newRow("Забыл (F5)") << QByteArray("Кнопка_забыл") << 1 << true;
+    QTest::newRow("Остановить показ") << QByteArray("Кнопка_остановить_показ") << 0 << false;
+}
+
+void ExerciseWindowTests::recognitionEnterPressesTheFocusedButton() {
+    QFETCH(QByteArray, button);
+    QFETCH(int, done);
+    QFETCH(bool, forgot);
+    TempHome home;
+    writeDictionary(home, numberedWords(6), ownTranscription);
+    TestProgram p(home);
+    whenModal(QStringLiteral("TForma_okno_pokaza_slova"), [=](QWidget* w) {
+        auto* b = child<QPushButton>(w, button.constData());
+        b->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(b, Qt::Key_Return);
+        if (w->isVisible())
+            click(w, "Кнопка_остановить_показ");
+    });
+    p.trigger("Действие_случайные_слова");
+    QCOMPARE(ones(p.read("Stat_eng.dictstat")), done);
+    QCOMPARE(ones(p.read("Stat_forget.dictstat")), forgot ? 1 : 0);
 }
 
 // ---- English recognition --------------------------------------------------------------------

@@ -179,7 +179,7 @@ private slots:
             dictionary += record;
         }
         writeData(home, "Vocabulary.dictdat", dictionary);
-        Program p(home);
+        TestProgram p(home);
         QCOMPARE(p.form->selectedRow(), 1);
 
         ModalDriver driver(true);
@@ -194,6 +194,66 @@ private slots:
                  QStringList{QStringLiteral("TForma_vopros_s_viborom:") + kQuestionDuplicate});
         QCOMPARE(p.form->selectedRow(), 2);
         QCOMPARE(p.dictionary(), dictionary);
+    }
+
+    // Enter on the focused closing button closes the dialog; the default button, which would
+    // store, delete, jump or mark, takes Enter only from the other controls.
+    void enterOnTheClosingButtonStoresNothing_data() {
+        QTest::addColumn<QByteArray>("command");
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<QByteArray>("button");
+        QTest::newRow("add") << QByteArray("Действие_добавить_слово") << "TForma_dobavit"
+                             << QByteArray("Кнопка_закрыть");
+        QTest::newRow("insert") << QByteArray("Действие_вставить_слово") << "TForma_vstavit"
+                                << QByteArray("Кнопка_закрыть");
+        QTest::newRow("edit") << QByteArray("Действие_изменить_запись") << "TForma_izmenit"
+                              << QByteArray("Кнопка_закрыть");
+        QTest::newRow("delete") << QByteArray("Действие_удалить_запись") << "TForma_udalit_zapis"
+                                << QByteArray("Кнопка_нет");
+        QTest::newRow("go to number") << QByteArray("Действие_перейти_к_номеру")
+                                      << "TForma_pereiti_k_nomeru" << QByteArray("Кнопка_закрыть");
+        QTest::newRow("mark by numbers")
+            << QByteArray("Действие_отметить_забытыми_по_номерам")
+            << "TForma_otmetit_zabitimi_po_nomeram" << QByteArray("Кнопка_закрыть");
+        QTest::newRow("mark by date")
+            << QByteArray("Действие_отметить_забытыми_по_дате") << "TForma_otmetit_zabitimi_po_date"
+            << QByteArray("Кнопка_закрыть");
+    }
+    void enterOnTheClosingButtonStoresNothing() {
+        QFETCH(QByteArray, command);
+        QFETCH(QString, dialog);
+        QFETCH(QByteArray, button);
+        TempHome home;
+        writeDictionary(home, numberedWords(5));
+        TestProgram p(home);
+        const QByteArray before = p.dictionary();
+
+        ModalDriver driver;
+        bool closedByEnter = false;
+        driver.dialog = [&](QWidget* d) {
+            // What the default button would act on.
+            for (const char* name :
+                 {"Текст_английского_слова", "Полее_ввода_номера",
+                  "Поле_ввода_зрачение_начального_номера", "Поле_ввода_значение_конечного_номера"})
+                if (auto* field = d->findChild<QLineEdit*>(QString::fromUtf8(name))) {
+                    field->clear();
+                    type(field, QStringLiteral("3"));
+                }
+            auto* b = child<QPushButton>(d, button.constData());
+            b->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(b, Qt::Key_Return);
+            closedByEnter = !d->isVisible();
+            if (d->isVisible())
+                d->close();
+        };
+        p.form->selectRow(2);
+        p.trigger(command.constData());
+
+        QVERIFY(closedByEnter);
+        QCOMPARE(driver.seen, QStringList());
+        QCOMPARE(p.dictionary(), before);
+        QVERIFY(!p.exists("Stat_forget.dictstat"));
+        QCOMPARE(p.form->selectedRow(), 2);
     }
 
     void editOfLetterCaseIsAccepted() {

@@ -662,6 +662,30 @@ private slots:
         QTRY_VERIFY(p.table().hasFocus());
     }
 
+    // Enter on the focused "Искать далее" presses it, as Space does.
+    void enterOnFindNextButtonSearches() {
+        TempHome home;
+        QList<Word> words = numberedWords(6);
+        words[5].translation = QStringLiteral("Кошка");   // row 1
+        words[2].translation = QStringLiteral("кошечка"); // row 4
+        writeData(home, "Vocabulary.dictdat", dictionaryOf(words));
+        TestProgram p(home);
+        ModalDriver driver;
+        p.activate();
+        auto* field = p.control<QLineEdit>("Поле_ввода_для_поиска_подстроки_перевода");
+        auto* next = p.control<QPushButton>("Кнопка_искать_далее");
+        field->setFocus();
+        type(field, QStringLiteral("КОШ"));
+        next->setFocus(Qt::TabFocusReason);
+        QCOMPARE(QApplication::focusWidget(), next);
+        QTest::keyClick(next, Qt::Key_Return);
+        QCOMPARE(p.form->selectedRow(), 1);
+        next->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(next, Qt::Key_Space);
+        QCOMPARE(p.form->selectedRow(), 4);
+        QCOMPARE(driver.seen, QStringList());
+    }
+
     void remainingWindowsStayDisabled() {
         TempHome home;
         writeData(home, "Vocabulary.dictdat", dictionaryOf(numberedWords(2)));
