@@ -142,10 +142,18 @@ protected:
             switch (key->key()) {
             case Qt::Key_Up:
             case Qt::Key_Down:
-            case Qt::Key_Home:
-            case Qt::Key_End:
+            // Nobody means a page key as an answer.
+            case Qt::Key_PageUp:
+            case Qt::Key_PageDown:
                 navigation_ = true;
                 break;
+            case Qt::Key_Home:
+            case Qt::Key_End:
+                // The first and the last row: Qt's own Home and End move along the row, and a
+                // list of one column has nowhere to go.
+                navigation_ = true;
+                list_->setCurrentCell(key->key() == Qt::Key_Home ? 0 : list_->rowCount() - 1, 0);
+                return true;
             case Qt::Key_Return:
             case Qt::Key_Enter:
                 if (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier) {

@@ -32,7 +32,8 @@ void showWrongChoice(Globalnye_peremennye_slovarya& g);
 
 // The list of ten answers shared by the translation and find-translation windows: a pick is a
 // click on a row, Enter, or any change of the selected row that does not come from Up, Down,
-// Home or End and not from the window itself.
+// Page Up, Page Down, Home or End (which go to the first and the last row) and not from the
+// window itself.
 class ChoiceList;
 
 // The two multiple-choice translation windows. The exercise object lives as long as the window,

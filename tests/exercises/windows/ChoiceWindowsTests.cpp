@@ -336,6 +336,72 @@ private slots:
             QCOMPARE(p.read(history.toUtf8().constData()).size(), 12);
     }
 
+    // Page Up, Page Down, Home and End only move the selection; Home and End go to the first and
+    // the last row.
+    void navigationKeysOnlyMove_data() {
+        QTest::addColumn<QByteArray>("command");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QByteArray>("list");
+        QTest::addColumn<QByteArray>("question");
+        QTest::newRow("from Russian")
+            << QByteArray("Действие_случайный_перевод") << "TForma_okno_pokaza_perevodov"
+            << QByteArray("Таблица_вариантов_английских_слов")
+            << QByteArray("Надпись_русский_перевод");
+        QTest::newRow("from English")
+            << QByteArray("Действие_переводы_с_английского")
+            << "TForma_okno_perevodov_s_angliyskogo" << QByteArray("Таблица_вариантов_русских_слов")
+            << QByteArray("Надпись_английское_слово_для_перевода");
+        QTest::newRow("find translation")
+            << QByteArray("Действие_найти_перевод") << "TForma_naiyti_perevod"
+            << QByteArray("Таблица_переводов") << QByteArray("Надпись_английское_слово");
+    }
+    void navigationKeysOnlyMove() {
+        QFETCH(QByteArray, command);
+        QFETCH(QString, window);
+        QFETCH(QByteArray, list);
+        QFETCH(QByteArray, question);
+        TempHome home;
+        Program p(home, numberedWords(12));
+        QList<int> rows;
+        QStringList questions;
+        bool open = false;
+        whenModal(window, [&](QWidget* w) {
+            auto* l = child<QTableWidget>(w, list.constData());
+            auto* q = child<QLabel>(w, question.constData());
+            questions << q->text();
+            // From the middle, so that every key moves the selection.
+            for (int i = 0; i < 10 && l->currentRow() != 4; ++i)
+                QTest::keyClick(l, l->currentRow() < 4 ? Qt::Key_Down : Qt::Key_Up);
+            rows << l->currentRow();
+            for (Qt::Key k :
+                 {Qt::Key_End, Qt::Key_Home, Qt::Key_PageDown, Qt::Key_End, Qt::Key_PageUp}) {
+                QTest::keyClick(l, k);
+                rows << l->currentRow();
+                questions << q->text();
+            }
+            open = w->isVisible();
+            QTest::keyClick(l, Qt::Key_Escape);
+        });
+        p.action(command.constData())->trigger();
+
+        QCOMPARE(rows.first(), 4);
+        QCOMPARE(rows[1], 9);
+        QCOMPARE(rows[2], 0);
+        QVERIFY(rows[3] > 0);
+        QCOMPARE(rows[4], 9);
+        QVERIFY(rows[5] < 9);
+        QCOMPARE(p.wrong->shown, 0);
+        QVERIFY(open);
+        QCOMPARE(questions.count(questions.first()), questions.size());
+        // No question was answered.
+        if (window != QLatin1String("TForma_naiyti_perevod"))
+            QCOMPARE(p.read(command == "Действие_случайный_перевод" ? "Stat_per_rus.dictstat"
+                                                                    : "Stat_per_eng.dictstat"),
+                     QByteArray(12, '\0'));
+        else
+            QCOMPARE(p.repetitions(), QString());
+    }
+
     // ---- Pair matching ------------------------------------------------------------------------
 
     void pairPortionPlayedToTheEnd() {
