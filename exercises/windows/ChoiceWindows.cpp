@@ -13,10 +13,12 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -56,10 +58,57 @@ void whiteBackground(QWidget* w) {
     w->setAutoFillBackground(true);
 }
 
-// A one-column grid of `rows` rows without headers or scroll bars, its selected row painted
-// in `selected`, text 5 pixels from the cell's left edge.
+// Draws the cells of a list as the exercise windows draw them: the selected row in its own
+// colour, the others in the list's normal colour, the text 5 pixels right of and 2 below the
+// cell's top-left corner (cut at the cell's edge), and grid lines `line` pixels wide along the
+// right and the bottom of every cell. The first `headerRows` rows are fixed: the grid's
+// button-face look, their text centred, which is what the blanks in front of it were for.
+class ListCells : public QStyledItemDelegate {
+public:
+    ListCells(QColor selected, int line, int headerRows, QObject* parent)
+        : QStyledItemDelegate(parent), selected_(selected), line_(line), headerRows_(headerRows) {}
+
+    static constexpr QRgb kGridColour = qRgb(200, 200, 200);
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const QRect cell = option.rect;
+        const QRect inner = cell.adjusted(0, 0, -line_, -line_);
+        const bool header = index.row() < headerRows_;
+        const QString text = index.data(Qt::DisplayRole).toString();
+        painter->save();
+        painter->fillRect(QRect(inner.right() + 1, cell.top(), line_, cell.height()),
+                          QColor(kGridColour));
+        painter->fillRect(QRect(cell.left(), inner.bottom() + 1, cell.width(), line_),
+                          QColor(kGridColour));
+        painter->setClipRect(inner);
+        painter->setFont(option.font);
+        if (header) {
+            painter->fillRect(inner, option.palette.color(QPalette::Active, QPalette::Button));
+            // The item is disabled only so that it never takes the cursor; it reads as enabled.
+            painter->setPen(option.palette.color(QPalette::Active, QPalette::ButtonText));
+            painter->drawText(inner, Qt::AlignCenter | Qt::TextSingleLine, text.trimmed());
+        } else {
+            const bool isSelected = option.state.testFlag(QStyle::State_Selected);
+            painter->fillRect(inner, isSelected ? selected_ : option.palette.color(QPalette::Base));
+            painter->setPen(isSelected ? QColor(Qt::black) : option.palette.color(QPalette::Text));
+            painter->drawText(inner.adjusted(5, 2, 0, 0),
+                              Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+        }
+        painter->restore();
+    }
+
+private:
+    QColor selected_;
+    int line_;
+    int headerRows_;
+};
+
+// A one-column grid of `rows` rows of `rowHeight` pixels (grid line not counted) without
+// headers or scroll bars; the first `headerRows` rows are fixed and never take the selection.
 QTableWidget* makeList(QWidget* parent, const char* name, const QRect& area, int rows,
-                       int rowHeight, int fontPixels, const QColor& selected) {
+                       int rowHeight, int gridLine, int fontPixels, const QColor& selected,
+                       int headerRows = 0) {
     auto* list = new QTableWidget(rows, 1, parent);
     list->setObjectName(QString::fromUtf8(name));
     list->setGeometry(area);
@@ -67,7 +116,7 @@ QTableWidget* makeList(QWidget* parent, const char* name, const QRect& area, int
     list->verticalHeader()->hide();
     list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     list->verticalHeader()->setMinimumSectionSize(1);
-    list->verticalHeader()->setDefaultSectionSize(rowHeight);
+    list->verticalHeader()->setDefaultSectionSize(rowHeight + gridLine);
     list->setColumnWidth(0, area.width() - 4);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -76,14 +125,16 @@ QTableWidget* makeList(QWidget* parent, const char* name, const QRect& area, int
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setTabKeyNavigation(false);
     list->setWordWrap(false);
+    list->setShowGrid(false); // the cells draw their own, wider lines
     list->setFont(pixelFont(fontPixels, false));
-    list->setStyleSheet(QStringLiteral("QTableWidget { gridline-color: #c8c8c8; }"
-                                       "QTableWidget::item { padding-left: 5px; border: none; }"
-                                       "QTableWidget::item:selected { background-color: %1; "
-                                       "color: black; }")
-                            .arg(selected.name()));
-    for (int r = 0; r < rows; ++r)
-        list->setItem(r, 0, new QTableWidgetItem());
+    list->setItemDelegate(new ListCells(selected, gridLine, headerRows, list));
+    for (int r = 0; r < rows; ++r) {
+        auto* item = new QTableWidgetItem();
+        // Disabled: neither the keys nor the mouse can put the cursor on a fixed row.
+        if (r < headerRows)
+            item->setFlags(Qt::NoItemFlags);
+        list->setItem(r, 0, item);
+    }
     return list;
 }
 
@@ -229,12 +280,14 @@ TranslationWindow::TranslationWindow(Globalnye_peremennye_slovarya& g, Translati
         this, fromRussian ? "Надпись_русский_перевод" : "Надпись_английское_слово_для_перевода",
         QRect(3, 4, listWidth, 56), pixelFont(16, true), true);
     questionLabel->setAlignment(Qt::AlignCenter);
+    // Rows of 22 pixels with grid lines of 3 between them.
     list = makeList(
         this, fromRussian ? "Таблица_вариантов_английских_слов" : "Таблица_вариантов_русских_слов",
-        QRect(3, 64, listWidth, 10 * 22 + 4), 10, 22, 13,
+        QRect(3, 64, listWidth, 10 * (22 + 3) + 4), 10, 22, 3, 13,
         fromRussian ? QColor(250, 195, 186) : QColor(137, 219, 255));
-    Nadpis_ostatok_perevodov = makeLabel(this, "Надпись_остаток_переводов",
-                                         QRect(8, 300, listWidth - 10, 18), QApplication::font());
+    Nadpis_ostatok_perevodov = makeLabel(
+        this, "Надпись_остаток_переводов",
+        QRect(8, list->geometry().bottom() + 5, listWidth - 10, 18), QApplication::font());
     makePicture(this, QStyle::SP_FileDialogContentsView, QRect(8, height - 42, 32, 32));
     Knopka_zabyl = makeButton(this, "Кнопка_забыл", QStringLiteral("Забыл (F5)"),
                               QRect(width - 236, height - 40, 100, 28), AutoDefault::Off);
@@ -375,13 +428,10 @@ TForma_vspomnit_zabitie_slova::TForma_vspomnit_zabitie_slova(Globalnye_peremenny
     setFixedSize(1044, 359);
     whiteBackground(this);
 
+    // Row 0 is the fixed header; rows of 20 pixels and grid lines of 3 fit the window's height.
     Tablitsa_predyavlyaemykh_par = makeList(this, "Таблица_предъявляемых_пар",
                                             QRect(634, 5, 404, PairMatching::kRows * 23 + 4),
-                                            PairMatching::kRows, 23, 13, QColor(39, 194, 79));
-    // Row 0 is the fixed header.
-    QTableWidgetItem* header = Tablitsa_predyavlyaemykh_par->item(0, 0);
-    header->setFlags(Qt::ItemIsEnabled);
-    header->setBackground(QColor(236, 236, 236));
+                                            PairMatching::kRows, 20, 3, 13, QColor(39, 194, 79), 1);
 
     Nadpis_kolichestvo_pravilnykh_sopostavleniy =
         makeLabel(this, "Надпись_количество_правильных_сопоставлений", QRect(16, 14, 600, 18),
@@ -415,10 +465,14 @@ TForma_vspomnit_zabitie_slova::TForma_vspomnit_zabitie_slova(Globalnye_peremenny
     connect(Knopka_sleduyushchaya_portsiya_slov, &QPushButton::clicked, this,
             &TForma_vspomnit_zabitie_slova::nextPortion);
     connect(Knopka_ostanovit_pokaz, &QPushButton::clicked, this, &QDialog::reject);
+    // The header is no cell: clicks on it do nothing.
     connect(Tablitsa_predyavlyaemykh_par, &QTableWidget::cellDoubleClicked, this,
-            [this](int row, int) { onPick(row); });
-    connect(Tablitsa_predyavlyaemykh_par, &QTableWidget::cellClicked, this, [this](int, int) {
-        if (Knopka_udalit_vybrannuyu_paru->isEnabled())
+            [this](int row, int) {
+                if (row > 0)
+                    onPick(row);
+            });
+    connect(Tablitsa_predyavlyaemykh_par, &QTableWidget::cellClicked, this, [this](int row, int) {
+        if (row > 0 && Knopka_udalit_vybrannuyu_paru->isEnabled())
             clearPair();
     });
     Tablitsa_predyavlyaemykh_par->installEventFilter(this);
@@ -543,8 +597,8 @@ TForma_naiyti_perevod::TForma_naiyti_perevod(Globalnye_peremennye_slovarya& g, Q
     Nadpis_angliyskoe_slovo =
         makeLabel(this, "Надпись_английское_слово", QRect(5, 6, 400, 30), pixelFont(18, true));
     Nadpis_angliyskoe_slovo->setAlignment(Qt::AlignCenter);
-    Tablitsa_perevodov = makeList(this, "Таблица_переводов", QRect(5, 42, 400, 10 * 22 + 4), 10, 22,
-                                  13, QColor(199, 199, 255));
+    Tablitsa_perevodov = makeList(this, "Таблица_переводов", QRect(5, 42, 400, 10 * 22 + 4), 10, 21,
+                                  1, 13, QColor(199, 199, 255));
     Knopka_otmetit_slovo_kak_zabytoe = makeButton(this, "Кнопка_отметить_слово_как_забытое",
                                                   QStringLiteral("Отметить забыть/вспомнить "
                                                                  "слово (F5)"),

@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QImage>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -84,6 +85,47 @@ void enterOnRow(QTableWidget* list, int row) {
     for (int guard = 0; guard < 40 && list->currentRow() != row; ++guard)
         QTest::keyClick(list, list->currentRow() < row ? Qt::Key_Down : Qt::Key_Up);
     QTest::keyClick(list, Qt::Key_Return);
+}
+
+// Lengths of the runs of grid-coloured pixels down the column `x` of the list's cells, top to
+// bottom.
+QList<int> gridRunsDown(QTableWidget* list, int x) {
+    const QImage image = list->viewport()->grab().toImage();
+    const QRgb grid = qRgb(200, 200, 200);
+    QList<int> runs;
+    int run = 0;
+    const int bottom = list->visualRect(list->model()->index(list->rowCount() - 1, 0)).bottom();
+    for (int y = 0; y <= bottom; ++y) {
+        if (image.pixel(x, y) == grid) {
+            ++run;
+        } else if (run > 0) {
+            runs << run;
+            run = 0;
+        }
+    }
+    if (run > 0)
+        runs << run;
+    return runs;
+}
+
+// The same across the row `row`, left to right.
+QList<int> gridRunsAcross(QTableWidget* list, int row) {
+    const QImage image = list->viewport()->grab().toImage();
+    const QRect cell = list->visualRect(list->model()->index(row, 0));
+    const int y = cell.top() + 1;
+    QList<int> runs;
+    int run = 0;
+    for (int x = 0; x <= cell.right(); ++x) {
+        if (image.pixel(x, y) == qRgb(200, 200, 200)) {
+            ++run;
+        } else if (run > 0) {
+            runs << run;
+            run = 0;
+        }
+    }
+    if (run > 0)
+        runs << run;
+    return runs;
 }
 
 int numberIn(const QString& text) {
@@ -400,6 +442,132 @@ private slots:
                      QByteArray(12, '\0'));
         else
             QCOMPARE(p.repetitions(), QString());
+    }
+
+    // The grid lines of the translation lists and of the pair list are 3 pixels wide: one line
+    // under every row and one along the right of the column.
+    void gridLinesThreePixelsWide_data() {
+        QTest::addColumn<QByteArray>("command");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QByteArray>("list");
+        QTest::newRow("from Russian")
+            << QByteArray("Действие_случайный_перевод") << "TForma_okno_pokaza_perevodov"
+            << QByteArray("Таблица_вариантов_английских_слов");
+        QTest::newRow("from English") << QByteArray("Действие_переводы_с_английского")
+                                      << "TForma_okno_perevodov_s_angliyskogo"
+                                      << QByteArray("Таблица_вариантов_русских_слов");
+        QTest::newRow("pairs") << QByteArray("Действие_сопоставление_пар_слов")
+                               << "TForma_vspomnit_zabitie_slova"
+                               << QByteArray("Таблица_предъявляемых_пар");
+    }
+    void gridLinesThreePixelsWide() {
+        QFETCH(QByteArray, command);
+        QFETCH(QString, window);
+        QFETCH(QByteArray, list);
+        TempHome home;
+        Program p(home, numberedWords(12));
+        QList<int> down, across;
+        int rows = 0;
+        whenModal(window, [&](QWidget* w) {
+            auto* l = child<QTableWidget>(w, list.constData());
+            rows = l->rowCount();
+            // Right of every text, left of the column's own line.
+            const int x = l->visualRect(l->model()->index(0, 0)).right() - 8;
+            down = gridRunsDown(l, x);
+            across = gridRunsAcross(l, 3);
+            QTest::keyClick(l, Qt::Key_Escape);
+        });
+        p.action(command.constData())->trigger();
+
+        QCOMPARE(down, QList<int>(rows, 3));
+        QCOMPARE(across, QList<int>{3});
+    }
+
+    // Row 0 of the pair list is a fixed header: neither keys nor the mouse put the cursor on it,
+    // and its caption stands in the middle of the header.
+    void pairHeaderIsFixed() {
+        TempHome home;
+        Program p(home, numberedWords(12));
+        QList<int> rowsAfterKeys;
+        bool headerEverSelected = false, clearStillEnabled = false;
+        QString firstAfterHeaderClicks, secondAfterHeaderClick;
+        int inkLeft = -1, inkRight = -1, headerCentre = 0;
+        QRgb headerBackground = 0, rowBackground = 0;
+        whenModal(QStringLiteral("TForma_vspomnit_zabitie_slova"), [&](QWidget* w) {
+            auto* list = child<QTableWidget>(w, "Таблица_предъявляемых_пар");
+            auto* first = child<QLabel>(w, "Надпись_первый_выбранный_вариант");
+            auto* second = child<QLabel>(w, "Надпись_второй_выбранный_вариант");
+            auto* clear = child<QPushButton>(w, "Кнопка_удалить_выбранную_пару");
+            auto note = [&] {
+                rowsAfterKeys << list->currentRow();
+                headerEverSelected =
+                    headerEverSelected || list->selectionModel()->isRowSelected(0, QModelIndex()) ||
+                    !list->selectionModel()->isRowSelected(list->currentRow(), QModelIndex());
+            };
+            note();
+            for (auto [k, mods] : {std::pair{Qt::Key_Up, Qt::NoModifier},
+                                   {Qt::Key_PageUp, Qt::NoModifier},
+                                   {Qt::Key_Home, Qt::NoModifier},
+                                   {Qt::Key_Home, Qt::ControlModifier}}) {
+                QTest::keyClick(list, k, mods);
+                note();
+            }
+            QTest::keyClick(list, Qt::Key_Down);
+            QTest::keyClick(list, Qt::Key_Down);
+            QTest::keyClick(list, Qt::Key_Up);
+            note();
+            clickCell(list, 0);
+            note();
+            doubleClickCell(list, 0);
+            note();
+            firstAfterHeaderClicks = first->text();
+
+            // A click on the header is no click in the list: a shown pair stays.
+            const QStringList cells = cellsOf(list);
+            int english = 1;
+            while (!cells[english].startsWith(QStringLiteral("word")))
+                ++english;
+            const int translation = int(
+                cells.indexOf(QStringLiteral("слово ") + cells[english].mid(int(qstrlen("word")))));
+            doubleClickCell(list, english);
+            doubleClickCell(list, translation);
+            clickCell(list, 0);
+            clearStillEnabled = clear->isEnabled();
+            secondAfterHeaderClick = second->text();
+
+            const QImage image = list->viewport()->grab().toImage();
+            const QRect header =
+                list->visualRect(list->model()->index(0, 0)).adjusted(0, 0, -3, -3);
+            headerCentre = header.center().x();
+            headerBackground = image.pixel(header.left() + 1, header.top() + 1);
+            const QRect row = list->visualRect(list->model()->index(list->rowCount() - 1, 0));
+            rowBackground = image.pixel(row.right() - 8, row.top() + 1);
+            for (int x = header.left(); x <= header.right(); ++x) {
+                for (int y = header.top(); y <= header.bottom(); ++y) {
+                    if (image.pixel(x, y) != headerBackground) {
+                        if (inkLeft < 0)
+                            inkLeft = x;
+                        inkRight = x;
+                        break;
+                    }
+                }
+            }
+            QTest::keyClick(list, Qt::Key_Escape);
+        });
+        p.action("Действие_сопоставление_пар_слов")->trigger();
+
+        QCOMPARE(rowsAfterKeys, (QList<int>{1, 1, 1, 1, 1, 2, 2, 2}));
+        QVERIFY(!headerEverSelected);
+        QCOMPARE(firstAfterHeaderClicks, QString());
+        QVERIFY(clearStillEnabled);
+        QVERIFY(!secondAfterHeaderClick.isEmpty());
+        // The fixed row looks unlike the rows of the portion.
+        QVERIFY(headerBackground != rowBackground);
+        QVERIFY2(inkLeft > 0 && qAbs((inkLeft + inkRight) / 2 - headerCentre) <= 4,
+                 qPrintable(QStringLiteral("caption from %1 to %2, header centre %3")
+                                .arg(inkLeft)
+                                .arg(inkRight)
+                                .arg(headerCentre)));
     }
 
     // ---- Pair matching ------------------------------------------------------------------------
