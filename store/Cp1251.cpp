@@ -90,6 +90,24 @@ QByteArray toCp1251(QStringView text) {
     return out;
 }
 
+QStringList charactersWithoutCp1251(QStringView text) {
+    QStringList found;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar ch = text[i];
+        const bool pair =
+            ch.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        // '?' itself is a character of the code page; anything else that becomes '?' is lost.
+        if (!pair && (ch == u'?' || toCp1251(ch) != '?'))
+            continue;
+        const QString character = text.mid(i, pair ? 2 : 1).toString();
+        if (pair)
+            ++i;
+        if (!found.contains(character))
+            found << character;
+    }
+    return found;
+}
+
 unsigned char foldCp1251(unsigned char byte) {
     return kFold.lower[byte];
 }

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
 
 namespace telvo {
 
@@ -13,6 +14,10 @@ QString fromCp1251(QByteArrayView bytes);
 // Characters with no Windows-1251 form become '?'.
 unsigned char toCp1251(QChar ch);
 QByteArray toCp1251(QStringView text);
+
+// The characters of `text` that have no Windows-1251 form, each once, in the order they first
+// appear; a character outside the basic plane is one entry (its surrogate pair).
+QStringList charactersWithoutCp1251(QStringView text);
 
 // Case folding of one Windows-1251 byte: Latin and Cyrillic capitals to small letters.
 unsigned char foldCp1251(unsigned char byte);

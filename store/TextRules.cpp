@@ -81,6 +81,28 @@ QString trimControls(const QString& text) {
     return text.sliced(from, to - from);
 }
 
+QString controlsToBlanks(const QString& text) {
+    QString out = text;
+    for (QChar& ch : out)
+        if (ch.category() == QChar::Other_Control)
+            ch = u' ';
+    return out;
+}
+
+QString unstorableCharactersRefusal(const QString& field, const QString& text) {
+    const QStringList characters = charactersWithoutCp1251(text);
+    if (characters.isEmpty())
+        return {};
+    QStringList shown;
+    for (const QString& c : characters)
+        shown
+            << QStringLiteral("«%1» (U+%2)")
+                   .arg(c)
+                   .arg(QString::number(c.toUcs4().value(0), 16).toUpper().rightJustified(4, u'0'));
+    return field + QStringLiteral(" содержит символы, которые нельзя сохранить в словаре: ") +
+           shown.join(QStringLiteral(", ")) + QStringLiteral(". Замените или удалите их.");
+}
+
 QString normalizeField(const QString& text) {
     return trimControls(Udalenie_lishnikh_probelov(text));
 }

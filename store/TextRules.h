@@ -25,6 +25,15 @@ QByteArray englishMatchKey(const QString& english);
 // around its word still matches.
 bool storedEnglishMatches(QByteArrayView stored, const QByteArray& key);
 
+// Every control character (tab, line feed, carriage return and the like) made a blank: a
+// one-line field holds none, and one pasted in stood between two words.
+QString controlsToBlanks(const QString& text);
+
+// The refusal for a field whose text holds characters the data files cannot store: `field` is
+// the start of the sentence that names the field ("Поле с переводом"); each character is shown
+// with its code, so that an invisible one can be found. Empty when every character can be stored.
+QString unstorableCharactersRefusal(const QString& field, const QString& text);
+
 // True when `english` (already normalised) is in the dictionary and must not be stored, under
 // the mode flags Rezhim_dobavleniya / Rezhim_vstavki / Rezhim_izmeneniya (a match with the
 // record being edited itself does not count). Case-insensitive for Latin and Cyrillic.

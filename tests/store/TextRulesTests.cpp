@@ -1,4 +1,5 @@
 #include "store/Binary.h"
+#include "store/Cp1251.h"
 #include "store/Records.h"
 #include "store/TextRules.h"
 #include "tests/support/TestSupport.h"
@@ -72,6 +73,63 @@ INSTANTIATE_TEST_SUITE_P(
                                QString("a\u00A0\u00A0b\u00A0"), QString("a\u00A0\u00A0b\u00A0")},
                       NormCase{"Cyrillic", "  кот   и  пёс ", " кот и пёс ", "кот и пёс"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// ---- characters the files cannot hold ----
+
+struct UnstorableCase {
+    const char* name;
+    QString text;
+    QStringList characters;
+};
+
+class UnstorableTest : public ::testing::TestWithParam<UnstorableCase> {};
+
+TEST_P(UnstorableTest, ListsEachCharacterWithoutAWindows1251FormOnce) {
+    EXPECT_EQ(charactersWithoutCp1251(GetParam().text), GetParam().characters);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, UnstorableTest,
+    ::testing::Values(
+        UnstorableCase{"Latin", "naive cat?", {}},
+        UnstorableCase{"Diaeresis", QString::fromUtf8("na\u00efve"), {QString::fromUtf8("\u00ef")}},
+        UnstorableCase{"CjkOnceEachInOrder",
+                       QString::fromUtf8("\u65e5\u672c\u65e5"),
+                       {QString::fromUtf8("\u65e5"), QString::fromUtf8("\u672c")}},
+        // The Cyrillic letters, ё and Ё, № and the euro sign are all in the code page.
+        UnstorableCase{
+            "CodePageSigns", QString::fromUtf8("кот ЁЖ ё \u2116 \u20ac \u2013 \u00a0"), {}},
+        UnstorableCase{"Ukrainian", QString::fromUtf8("\u0457\u0491"), {}},
+        UnstorableCase{"OutsideTheBasicPlaneIsOneCharacter",
+                       QString::fromUtf8("a\U0001F600b\U0001F600"),
+                       {QString::fromUtf8("\U0001F600")}},
+        UnstorableCase{"LoneSurrogate", QString(QChar(0xD800)), {QString(QChar(0xD800))}},
+        UnstorableCase{"ControlsAreBytes", QString("a\tb\n"), {}}, UnstorableCase{"Empty", "", {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(UnstorableRefusal, NamesTheFieldAndEachCharacterWithItsCode) {
+    EXPECT_EQ(unstorableCharactersRefusal(QString::fromUtf8("Поле с переводом"),
+                                          QString::fromUtf8("\u65e5\u672c na\u00efve \u65e5")),
+              QString::fromUtf8("Поле с переводом содержит символы, которые нельзя сохранить в "
+                                "словаре: «\u65e5» (U+65E5), «\u672c» (U+672C), «\u00ef» "
+                                "(U+00EF). Замените или удалите их."));
+    EXPECT_EQ(unstorableCharactersRefusal(QString::fromUtf8("Поле с переводом"),
+                                          QString::fromUtf8("a\U0001F600")),
+              QString::fromUtf8("Поле с переводом содержит символы, которые нельзя сохранить в "
+                                "словаре: «\U0001F600» (U+1F600). Замените или удалите их."));
+    EXPECT_EQ(unstorableCharactersRefusal(QString::fromUtf8("Поле с переводом"),
+                                          QString::fromUtf8("кошка")),
+              QString());
+}
+
+TEST(ControlsToBlanks, EveryControlCharacterBecomesABlank) {
+    EXPECT_EQ(controlsToBlanks(QString::fromUtf8("cat\tdog\r\nfox\x01\x1f\x7f\u0085\u009f end")),
+              QString::fromUtf8("cat dog  fox      end"));
+    // Blanks and other characters stay as they are; the caller then normalises.
+    EXPECT_EQ(controlsToBlanks(QString::fromUtf8("a  \u00a0 ё")), QString::fromUtf8("a  \u00a0 ё"));
+    EXPECT_EQ(normalizeField(controlsToBlanks(QString::fromUtf8("\tcat\t\tdog\n"))),
+              QString::fromUtf8("cat dog"));
+}
 
 // ---- duplicate check ----
 

@@ -7,6 +7,7 @@
 #include "ui/common/ButtonKeys.h"
 #include "ui/common/FlagIndicator.h"
 #include "ui/common/Fonts.h"
+#include "ui/common/OneLineFields.h"
 #include "ui/main/TMainForm.h"
 
 #include <QDate>
@@ -69,6 +70,7 @@ RecordTextsDialog::RecordTextsDialog(Globalnye_peremennye_slovarya& g, TMainForm
         edit->setFont(f.font);
         edit->setMaxLength(f.maxLength);
         edit->setGeometry(128, top, client.width() - 128 - 12, f.height);
+        blankControlCharacters(edit);
         label->setBuddy(edit);
         *f.edit = edit;
         top += f.height + 9;
@@ -96,8 +98,12 @@ void RecordTextsDialog::placeButtons(QSize client) {
 }
 
 RecordTexts RecordTextsDialog::normalisedTexts() const {
-    return {normalizeField(Tekst_angliyskogo_slova->text()),
-            normalizeField(Tekst_transkriptsii->text()), normalizeField(Tekst_perevoda->text())};
+    // However a control character got into a field, it counts as a blank.
+    auto normalised = [](const QLineEdit* field) {
+        return normalizeField(controlsToBlanks(field->text()));
+    };
+    return {normalised(Tekst_angliyskogo_slova), normalised(Tekst_transkriptsii),
+            normalised(Tekst_perevoda)};
 }
 
 bool RecordTextsDialog::refused(const RecordTexts& texts, const QString& emptyText) {
@@ -105,6 +111,25 @@ bool RecordTextsDialog::refused(const RecordTexts& texts, const QString& emptyTe
         showMessage(g_, emptyText);
         Tekst_angliyskogo_slova->setFocus();
         return true;
+    }
+    // Before the duplicate check, which compares what storing would write: "日本" and "中国"
+    // would both be "??".
+    const struct {
+        const QString& text;
+        QLineEdit* field;
+        const char* name;
+    } fields[] = {
+        {texts.Angliyskoe_slovo, Tekst_angliyskogo_slova, "Поле с английским словом"},
+        {texts.Transkriptsiya, Tekst_transkriptsii, "Поле с транскрипцией"},
+        {texts.Perevod, Tekst_perevoda, "Поле с переводом"},
+    };
+    for (const auto& f : fields) {
+        const QString refusal = unstorableCharactersRefusal(QString::fromUtf8(f.name), f.text);
+        if (!refusal.isEmpty()) {
+            showMessage(g_, refusal);
+            f.field->setFocus();
+            return true;
+        }
     }
     if (Proverka_novogo_slova_na_sovpadenie(g_, texts.Angliyskoe_slovo)) {
         if (askQuestion(g_, kDuplicateQuestion)) {

@@ -256,6 +256,100 @@ private slots:
         QCOMPARE(p.form->selectedRow(), 2);
     }
 
+    // Characters Windows-1251 has no form for are named before anything is stored, and the
+    // dialog stays open on the field that holds them.
+    void unstorableCharactersAreRefused_data() {
+        QTest::addColumn<QByteArray>("command");
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<QByteArray>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("expected");
+        const QString tail = QStringLiteral(". Замените или удалите их.");
+        QTest::newRow("add, English")
+            << QByteArray("Действие_добавить_слово") << "TForma_dobavit"
+            << QByteArray("Текст_английского_слова") << QStringLiteral("na\u00efve")
+            << QStringLiteral("Поле с английским словом содержит символы, которые нельзя "
+                              "сохранить в словаре: «\u00ef» (U+00EF)") +
+                   tail;
+        QTest::newRow("insert, translation")
+            << QByteArray("Действие_вставить_слово") << "TForma_vstavit"
+            << QByteArray("Текст_перевода") << QStringLiteral("\u65e5\u672c")
+            << QStringLiteral("Поле с переводом содержит символы, которые нельзя сохранить в "
+                              "словаре: «\u65e5» (U+65E5), «\u672c» (U+672C)") +
+                   tail;
+        QTest::newRow("edit, transcription")
+            << QByteArray("Действие_изменить_запись") << "TForma_izmenit"
+            << QByteArray("Текст_транскрипции") << QStringLiteral("k\u00e6t")
+            << QStringLiteral("Поле с транскрипцией содержит символы, которые нельзя сохранить "
+                              "в словаре: «\u00e6» (U+00E6)") +
+                   tail;
+    }
+    void unstorableCharactersAreRefused() {
+        QFETCH(QByteArray, command);
+        QFETCH(QString, dialog);
+        QFETCH(QByteArray, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, expected);
+        TempHome home;
+        writeDictionary(home, numberedWords(3));
+        Program p(home);
+        const QByteArray before = p.dictionary();
+
+        ModalDriver driver;
+        bool stayedOnTheField = false;
+        driver.dialog = [&](QWidget* d) {
+            auto* english = child<QLineEdit>(d, "Текст_английского_слова");
+            if (english->text().isEmpty())
+                type(english, QStringLiteral("fresh"));
+            auto* target = child<QLineEdit>(d, field.constData());
+            target->clear();
+            type(target, typed);
+            QTest::keyClick(english, Qt::Key_Return);
+            stayedOnTheField = QApplication::activeModalWidget() == d && d->focusWidget() == target;
+            QTest::keyClick(target, Qt::Key_Escape);
+        };
+        p.trigger(command.constData());
+
+        QCOMPARE(driver.seen, QStringList{QStringLiteral("TForma_soobshenie:") + expected});
+        QVERIFY(stayedOnTheField);
+        QCOMPARE(p.dictionary(), before);
+    }
+
+    // A tab or a line break pasted into a field is a blank between words.
+    void pastedControlCharactersBecomeBlanks() {
+        TempHome home;
+        writeDictionary(home, numberedWords(2));
+        Program p(home);
+        const QByteArray before = p.dictionary();
+
+        QStringList shown;
+        ModalDriver driver;
+        driver.dialog = [&](QWidget* d) {
+            auto* english = child<QLineEdit>(d, "Текст_английского_слова");
+            auto* translation = child<QLineEdit>(d, "Текст_перевода");
+            QGuiApplication::clipboard()->setText(QStringLiteral("big\tcat\r\n"));
+            english->setFocus();
+            QTest::keyClick(english, Qt::Key_V, Qt::ControlModifier);
+            QGuiApplication::clipboard()->setText(QStringLiteral("кот\nбольшой"));
+            translation->setFocus();
+            QTest::keyClick(translation, Qt::Key_V, Qt::ControlModifier);
+            shown << english->text() << translation->text();
+            QTest::keyClick(translation, Qt::Key_Return);
+            if (QApplication::activeModalWidget() == d)
+                QTest::keyClick(translation, Qt::Key_Escape);
+        };
+        p.trigger("Действие_добавить_слово");
+
+        QCOMPARE(shown, (QStringList{QStringLiteral("big cat  "), QStringLiteral("кот большой")}));
+        QCOMPARE(driver.seen, QStringList());
+        const QByteArray after = p.dictionary();
+        QCOMPARE(after.size(), before.size() + 176);
+        const QByteArray added = after.right(176);
+        QCOMPARE(added.left(8), QByteArray("\x07"
+                                           "big cat"));
+        QCOMPARE(added.mid(97, 12), QByteArray("\x0b\xea\xee\xf2\x20\xe1\xee\xeb\xfc\xf8\xee\xe9"));
+    }
+
     void editOfLetterCaseIsAccepted() {
         TempHome home;
         writeDictionary(home, {{"cat", "кошка", false, true}, {"dog", "собака", true, false}});
