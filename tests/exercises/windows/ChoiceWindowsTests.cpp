@@ -403,7 +403,7 @@ private slots:
         QFETCH(QByteArray, list);
         QFETCH(QByteArray, question);
         TempHome home;
-        Program p(home, numberedWords(12));
+        TestProgram p(home, numberedWords(12));
         QList<int> rows;
         QStringList questions;
         bool open = false;
@@ -465,7 +465,7 @@ private slots:
         QFETCH(QString, window);
         QFETCH(QByteArray, list);
         TempHome home;
-        Program p(home, numberedWords(12));
+        TestProgram p(home, numberedWords(12));
         QList<int> down, across;
         int rows = 0;
         whenModal(window, [&](QWidget* w) {
@@ -487,7 +487,7 @@ private slots:
     // and its caption stands in the middle of the header.
     void pairHeaderIsFixed() {
         TempHome home;
-        Program p(home, numberedWords(12));
+        TestProgram p(home, numberedWords(12));
         QList<int> rowsAfterKeys;
         bool headerEverSelected = false, clearStillEnabled = false;
         QString firstAfterHeaderClicks, secondAfterHeaderClick;

@@ -292,7 +292,7 @@ private slots:
         QFETCH(QString, expected);
         TempHome home;
         writeDictionary(home, numberedWords(3));
-        Program p(home);
+        TestProgram p(home);
         const QByteArray before = p.dictionary();
 
         ModalDriver driver;
@@ -319,7 +319,7 @@ private slots:
     void pastedControlCharactersBecomeBlanks() {
         TempHome home;
         writeDictionary(home, numberedWords(2));
-        Program p(home);
+        TestProgram p(home);
         const QByteArray before = p.dictionary();
 
         QStringList shown;
