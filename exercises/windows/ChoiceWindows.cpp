@@ -331,6 +331,12 @@ void TranslationWindow::keyPressEvent(QKeyEvent* event) {
         stop();
         return;
     }
+    // The shortcut takes F5 while the window is the active one; without a window manager it may
+    // not be, and the key then reaches the window from the control that has the focus.
+    if (event->key() == Qt::Key_F5 && event->modifiers() == Qt::NoModifier) {
+        forget();
+        return;
+    }
     QDialog::keyPressEvent(event);
 }
 
@@ -629,6 +635,15 @@ void TForma_naiyti_perevod::showEvent(QShowEvent* event) {
     exercise_.onShow(word);
     setWindowTitle(exercise_.caption());
     choice_->fill(exercise_.cells().data(), FindTranslation::kRows, exercise_.selectedRow());
+}
+
+void TForma_naiyti_perevod::keyPressEvent(QKeyEvent* event) {
+    // As in the translation windows: F5 also when the shortcut does not see it.
+    if (event->key() == Qt::Key_F5 && event->modifiers() == Qt::NoModifier) {
+        toggleForgotten();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void TForma_naiyti_perevod::onPick(int row) {

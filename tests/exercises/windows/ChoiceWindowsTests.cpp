@@ -378,6 +378,42 @@ private slots:
             QCOMPARE(p.read(history.toUtf8().constData()).size(), 12);
     }
 
+    // F5 forgets also while another window is the active one (no window manager gave this one
+    // the keyboard), where a window's shortcut does not see the key.
+    void f5WhileTheWindowIsNotActive_data() {
+        QTest::addColumn<QByteArray>("command");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QByteArray>("list");
+        QTest::newRow("from Russian")
+            << QByteArray("Действие_случайный_перевод") << "TForma_okno_pokaza_perevodov"
+            << QByteArray("Таблица_вариантов_английских_слов");
+        QTest::newRow("from English") << QByteArray("Действие_переводы_с_английского")
+                                      << "TForma_okno_perevodov_s_angliyskogo"
+                                      << QByteArray("Таблица_вариантов_русских_слов");
+        QTest::newRow("find translation")
+            << QByteArray("Действие_найти_перевод") << "TForma_naiyti_perevod"
+            << QByteArray("Таблица_переводов");
+    }
+    void f5WhileTheWindowIsNotActive() {
+        QFETCH(QByteArray, command);
+        QFETCH(QString, window);
+        QFETCH(QByteArray, list);
+        TempHome home;
+        TestProgram p(home, numberedWords(12));
+        bool inactive = false;
+        whenModal(window, [&](QWidget* w) {
+            QApplication::setActiveWindow(p.form);
+            inactive = QApplication::activeWindow() != w;
+            auto* l = child<QTableWidget>(w, list.constData());
+            QTest::keyClick(l, Qt::Key_F5);
+            if (w->isVisible())
+                QTest::keyClick(l, Qt::Key_Escape);
+        });
+        p.action(command.constData())->trigger();
+        QVERIFY(inactive);
+        QCOMPARE(p.read("Stat_forget.dictstat").count('\1'), 1);
+    }
+
     // Page Up, Page Down, Home and End only move the selection; Home and End go to the first and
     // the last row.
     void navigationKeysOnlyMove_data() {
