@@ -246,8 +246,8 @@ TForma_ocshibochniy_vibor::TForma_ocshibochniy_vibor(QWidget* parent) : QDialog(
     Nadpis_oshibochnyy_vybor =
         makeLabel(this, "Надпись_ошибочный_выбор", QRect(110, 16, 408, 29), pixelFont(12, true));
     Nadpis_oshibochnyy_vybor->setText(QStringLiteral("Ошибочный выбор ..."));
-    Knopka_zakryt = makeButton(this, "Кнопка_закрыть", QStringLiteral("Закрыть"),
-                               QRect(350, 60, 177, 25), AutoDefault::Off);
+    Knopka_zakryt =
+        makeButton(this, "Кнопка_закрыть", QStringLiteral("Закрыть"), QRect(350, 60, 177, 25));
     Knopka_zakryt->setDefault(true);
     connect(Knopka_zakryt, &QPushButton::clicked, this, &QDialog::accept);
 }
@@ -290,10 +290,10 @@ TranslationWindow::TranslationWindow(Globalnye_peremennye_slovarya& g, Translati
         QRect(8, list->geometry().bottom() + 5, listWidth - 10, 18), QApplication::font());
     makePicture(this, QStyle::SP_FileDialogContentsView, QRect(8, height - 42, 32, 32));
     Knopka_zabyl = makeButton(this, "Кнопка_забыл", QStringLiteral("Забыл (F5)"),
-                              QRect(width - 236, height - 40, 100, 28), AutoDefault::Off);
+                              QRect(width - 236, height - 40, 100, 28));
     Knopka_ostanovit_pokaz =
         makeButton(this, "Кнопка_остановить_показ", QStringLiteral("Остановить показ"),
-                   QRect(width - 130, height - 40, 124, 28), AutoDefault::Off);
+                   QRect(width - 130, height - 40, 124, 28));
 
     choice_ = new ChoiceList(list, [this](int row) { onPick(row); });
     connect(Knopka_zabyl, &QPushButton::clicked, this, &TranslationWindow::forget);
@@ -455,15 +455,15 @@ TForma_vspomnit_zabitie_slova::TForma_vspomnit_zabitie_slova(Globalnye_peremenny
     green.setColor(QPalette::WindowText, QColor(0, 128, 0));
     Nadpis_pravilno->setPalette(green);
 
-    Knopka_udalit_vybrannuyu_paru = makeButton(this, "Кнопка_удалить_выбранную_пару",
-                                               QStringLiteral("Очистить форму от выбранной пары"),
-                                               QRect(16, 312, 246, 30), AutoDefault::Off);
+    Knopka_udalit_vybrannuyu_paru =
+        makeButton(this, "Кнопка_удалить_выбранную_пару",
+                   QStringLiteral("Очистить форму от выбранной пары"), QRect(16, 312, 246, 30));
     Knopka_sleduyushchaya_portsiya_slov =
         makeButton(this, "Кнопка_следующая_порция_слов", QStringLiteral("Следующая порция слов"),
-                   QRect(270, 312, 180, 30), AutoDefault::Off);
+                   QRect(270, 312, 180, 30));
     Knopka_ostanovit_pokaz =
         makeButton(this, "Кнопка_остановить_показ", QStringLiteral("Остановить показ"),
-                   QRect(458, 312, 130, 30), AutoDefault::Off);
+                   QRect(458, 312, 130, 30));
     makePicture(this, QStyle::SP_DialogApplyButton, QRect(596, 311, 32, 32));
 
     connect(Knopka_udalit_vybrannuyu_paru, &QPushButton::clicked, this,
@@ -608,9 +608,9 @@ TForma_naiyti_perevod::TForma_naiyti_perevod(Globalnye_peremennye_slovarya& g, Q
     Knopka_otmetit_slovo_kak_zabytoe = makeButton(this, "Кнопка_отметить_слово_как_забытое",
                                                   QStringLiteral("Отметить забыть/вспомнить "
                                                                  "слово (F5)"),
-                                                  QRect(5, 290, 260, 30), AutoDefault::Off);
-    Knopka_zakryt = makeButton(this, "Кнопка_закрыть", QStringLiteral("Закрыть"),
-                               QRect(300, 290, 105, 30), AutoDefault::Off);
+                                                  QRect(5, 290, 260, 30));
+    Knopka_zakryt =
+        makeButton(this, "Кнопка_закрыть", QStringLiteral("Закрыть"), QRect(300, 290, 105, 30));
 
     choice_ = new ChoiceList(Tablitsa_perevodov, [this](int row) { onPick(row); });
     connect(Knopka_zakryt, &QPushButton::clicked, this, &QDialog::reject);

@@ -48,13 +48,12 @@ TForma_obnulenie_istoriy::TForma_obnulenie_istoriy(Globalnye_peremennye_slovarya
         groupLayout->addWidget(boxes[size_t(i)]);
     }
 
-    Knopka_otmetit_vse = makeButton(this, "Кнопка_отметить_все",
-                                    QStringLiteral("Отметить все истории"), {}, AutoDefault::Off);
+    Knopka_otmetit_vse =
+        makeButton(this, "Кнопка_отметить_все", QStringLiteral("Отметить все истории"));
     Knopka_obnulit_otmechennye_istorii =
         makeButton(this, "Кнопка_обнулить_отмеченные_истории",
-                   QStringLiteral("Обнулить отмеченные истории упражнений"), {}, AutoDefault::Off);
-    Knopka_zakryt =
-        makeButton(this, "Кнопка_закрыть", QStringLiteral("Закрыть"), {}, AutoDefault::Off);
+                   QStringLiteral("Обнулить отмеченные истории упражнений"));
+    Knopka_zakryt = makeButton(this, "Кнопка_закрыть", QStringLiteral("Закрыть"));
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(Knopka_otmetit_vse);

@@ -7,14 +7,11 @@
 
 namespace telvo {
 
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, const QRect& area,
-                        AutoDefault autoDefault) {
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, const QRect& area) {
     auto* b = new QPushButton(text, parent);
     b->setObjectName(QString::fromUtf8(name));
     if (area.isValid())
         b->setGeometry(area);
-    if (autoDefault != AutoDefault::Keep)
-        b->setAutoDefault(autoDefault == AutoDefault::On);
     return b;
 }
 

@@ -9,12 +9,10 @@ class QWidget;
 
 namespace telvo {
 
-// Whether Enter in the dialog may press the button while it has the focus or none has it.
-enum class AutoDefault { Keep, Off, On };
-
-// A named button of a dialog; `area` places it when the dialog has no layout.
+// A named button of a dialog; `area` places it when the dialog has no layout. Which button
+// Enter presses is the window's business (enterPressesFocusedButton).
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& text,
-                        const QRect& area = {}, AutoDefault autoDefault = AutoDefault::Keep);
+                        const QRect& area = {});
 
 // The window, other than `self`, that `candidate` belongs to, when it is visible.
 QWidget* otherVisibleWindow(QWidget* self, QWidget* candidate);
