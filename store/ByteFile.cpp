@@ -1,7 +1,9 @@
 #include "store/ByteFile.h"
 
 #include "app/core/Failure.h"
+#include "platform/Files.h"
 #include "store/RecordFile.h"
+#include "store/Transaction.h"
 
 namespace telvo {
 
@@ -21,43 +23,56 @@ QByteArray readAlignedBytes(const QString& path, int32_t size) {
     return bytes;
 }
 
-void appendZeroByte(const QString& path, const QString& newPath, int32_t oldSize) {
-    insertZeroByte(path, newPath, oldSize, oldSize);
+void appendZeroByte(Transaction& t, const QString& path, int32_t oldSize) {
+    insertZeroByte(t, path, oldSize, oldSize);
 }
 
-void insertZeroByte(const QString& path, const QString& newPath, int32_t index, int32_t oldSize) {
+void insertZeroByte(Transaction& t, const QString& path, int32_t index, int32_t oldSize) {
     checkIndex(index, oldSize, path);
-    RecordFile file(path, 1, newPath);
+    const RecordFile file(path, 1);
     if (file.count() == oldSize) {
-        file.insert(index, QByteArrayView("\0", 1));
+        if (index == oldSize) {
+            t.write(path, oldSize, QByteArrayView("\0", 1), true);
+            // No copy is made; one left over from an interrupted run goes.
+            t.remove(companionPath(platform::resolveLinks(path)));
+            return;
+        }
+        const QByteArray all = file.readAll();
+        t.replace(path, {QByteArrayView(all).first(index), QByteArrayView("\0", 1),
+                         QByteArrayView(all).sliced(index)});
         return;
     }
     // A file of the wrong size is rewritten to the size it should have.
     QByteArray bytes = readAlignedBytes(path, oldSize);
     bytes.insert(index, '\0');
-    file.replace(bytes);
+    t.replace(path, {bytes});
 }
 
-void removeByte(const QString& path, const QString& newPath, int32_t index, int32_t oldSize) {
+void removeByte(Transaction& t, const QString& path, int32_t index, int32_t oldSize) {
     checkIndex(index, oldSize - 1, path);
-    RecordFile file(path, 1, newPath);
-    if (file.count() == oldSize) {
-        file.remove(index);
-        return;
-    }
     QByteArray bytes = readAlignedBytes(path, oldSize);
     bytes.remove(index, 1);
-    file.replace(bytes);
+    t.replace(path, {bytes});
+}
+
+void setByte(Transaction& t, const QString& path, int32_t index, char value) {
+    if (index < 0)
+        throw Failure(QStringLiteral("Неверная позиция %1 в файле %2").arg(index).arg(path));
+    const int32_t size = RecordFile(path, 1).count();
+    if (index > size) {
+        QByteArray tail(index - size + 1, '\0');
+        tail[tail.size() - 1] = value;
+        t.write(path, size, tail);
+    } else {
+        t.write(path, index, QByteArrayView(&value, 1));
+    }
 }
 
 void setByte(const QString& path, int32_t index, char value) {
-    if (index < 0)
-        throw Failure(QStringLiteral("Неверная позиция %1 в файле %2").arg(index).arg(path));
-    RecordFile file(path, 1);
-    const int32_t size = file.count();
-    if (index > size)
-        file.append(QByteArray(index - size, '\0'));
-    file.overwrite(index, QByteArrayView(&value, 1));
+    // A single byte cannot be torn, so it needs no journal.
+    Transaction change({}, {});
+    setByte(change, path, index, value);
+    change.commit();
 }
 
 } // namespace telvo

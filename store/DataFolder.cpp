@@ -4,6 +4,7 @@
 #include "platform/Files.h"
 #include "store/RecordFile.h"
 #include "store/Records.h"
+#include "store/Transaction.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -59,6 +60,9 @@ void Proverka_nalichiya_bazy_slov(Globalnye_peremennye_slovarya& g) {
         g.puti = makeDataPaths(base);
         const DataPaths& p = g.puti;
         const QString lab = base + QStringLiteral("/Telvo_Lab");
+        // A change a crash interrupted is finished or undone before any file is looked at.
+        if (folderExists(p.folder))
+            recoverInterruptedChange(p);
 
         if (!folderExists(lab)) {
             // A fresh account may not have its data location yet (~/.local/share).

@@ -1,12 +1,14 @@
 #include "store/DictionaryEdits.h"
 
 #include "app/core/Failure.h"
+#include "platform/Files.h"
+#include "store/Binary.h"
 #include "store/ByteFile.h"
 #include "store/Histories.h"
 #include "store/Range.h"
-#include "store/Binary.h"
 #include "store/RecordFile.h"
 #include "store/Records.h"
+#include "store/Transaction.h"
 
 #include <QFileInfo>
 
@@ -31,62 +33,105 @@ bool forgottenFileExists(const Globalnye_peremennye_slovarya& g) {
     return QFileInfo::exists(g.puti.statForget);
 }
 
-// Range bookkeeping common to the three changes: write what changed, then the size.
-void applyRange(Globalnye_peremennye_slovarya& g, const RangeRecord& range) {
-    setRange(g, range);
-    Zapisat_izmenennyy_diapazon(g);
+// The range after a change, staged with it; `written` tells whether its file took it (a
+// missing file is said once the change is made, as Zapisat_izmenennyy_diapazon says it).
+struct StagedRange {
+    RangeRecord range;
+    bool written = false;
+    int writes = 1; // how often the range is written, so how often a missing file is said
+};
+
+StagedRange stageRange(Transaction& t, const Globalnye_peremennye_slovarya& g,
+                       const RangeRecord& range, int writes = 1) {
+    return {range, stageRangeWrite(t, g, range), writes};
+}
+
+void applyRange(Globalnye_peremennye_slovarya& g, const StagedRange& staged) {
+    setRange(g, staged.range);
+    for (int i = 0; i < staged.writes && !staged.written; ++i)
+        sayRangeFileMissing();
+}
+
+// The histories are deleted with the change: their tables must be rebuilt, also when the
+// change fails (as after a failed reset).
+void flagHistoriesReset(Globalnye_peremennye_slovarya& g) {
+    for (const HistoryInfo& info : histories())
+        g.*info.rebuild = true;
 }
 
 } // namespace
 
 void addRecord(Globalnye_peremennye_slovarya& g, const RecordTexts& texts, QDate date) {
-    RecordFile dictionary = dictionaryFile(g);
+    const RecordFile dictionary = dictionaryFile(g);
     // The file is the truth: a stale counter must not misplace the aligned bytes.
     const int32_t oldCount = dictionary.count();
-    dictionary.append(newRecord(texts, date));
+    Transaction change(g.puti.folder, QStringLiteral("TForma_dobavit"));
+    // After the last whole record, as an append does: a damaged partial tail is overwritten.
+    change.write(dictionary.path(), qint64(oldCount) * DictRecord::kSize, newRecord(texts, date),
+                 true);
 
     // The new record is inside the range only when the range is the whole dictionary or runs
     // to its end; only then do the histories grow.
     if (g.Vse_slova_slovarya || g.Do_kontsa) {
         const int32_t start = g.Vse_slova_slovarya ? 1 : g.Nachalo_diapazona;
-        appendZeroToHistories(g, oldCount - start + 1);
+        appendZeroToHistories(change, g, oldCount - start + 1);
     }
     if (forgottenFileExists(g))
-        appendZeroByte(g.puti.statForget, g.puti.statForgetNew, oldCount);
+        appendZeroByte(change, g.puti.statForget, oldCount);
+    const int32_t newCount = oldCount + 1;
+    const auto range = rangeAfterAppend(currentRange(g), newCount);
+    const std::optional<StagedRange> staged =
+        range ? std::optional(stageRange(change, g, *range)) : std::nullopt;
+    change.commit();
 
     g.Slovo_dobavleno = true;
-    g.Kolichestvo_zapisey = oldCount + 1;
-
-    if (const auto range = rangeAfterAppend(currentRange(g), g.Kolichestvo_zapisey))
-        applyRange(g, *range);
+    g.Kolichestvo_zapisey = newCount;
+    if (staged)
+        applyRange(g, *staged);
     g.Razmer_diapazona = g.Konets_diapazona - g.Nachalo_diapazona + 1;
 }
 
 void insertRecord(Globalnye_peremennye_slovarya& g, int32_t p, const RecordTexts& texts,
                   QDate date) {
-    RecordFile dictionary = dictionaryFile(g);
+    const RecordFile dictionary = dictionaryFile(g);
     const int32_t oldCount = dictionary.count();
     if (p < 0 || p > oldCount)
         throw Failure(QStringLiteral("Неверная позиция вставки %1").arg(p + 1));
-    dictionary.insert(p, newRecord(texts, date));
+    Transaction change(g.puti.folder, QStringLiteral("TForma_vstavit"));
+    const QByteArray record = newRecord(texts, date);
+    if (p == oldCount) {
+        change.write(dictionary.path(), qint64(oldCount) * DictRecord::kSize, record, true);
+        // No copy is made; one left over from an interrupted run goes.
+        change.remove(companionPath(platform::resolveLinks(dictionary.path())));
+    } else {
+        const QByteArray all = dictionary.readAll();
+        const qint64 at = qint64(p) * DictRecord::kSize;
+        change.replace(dictionary.path(),
+                       {QByteArrayView(all).first(at), record, QByteArrayView(all).sliced(at)});
+    }
 
     // Under a fixed range the histories can no longer be matched to their records.
     if (g.Vse_slova_slovarya)
-        insertZeroIntoHistories(g, p, oldCount);
+        insertZeroIntoHistories(change, g, p, oldCount);
     else
-        Obnulenie_statistiki(g, true);
+        removeAllHistories(change, g);
     if (forgottenFileExists(g))
-        insertZeroByte(g.puti.statForget, g.puti.statForgetNew, p, oldCount);
+        insertZeroByte(change, g.puti.statForget, p, oldCount);
+    const int32_t newCount = oldCount + 1;
+    const StagedRange staged =
+        stageRange(change, g, rangeAfterInsert(currentRange(g), p, newCount));
+    if (!g.Vse_slova_slovarya)
+        flagHistoriesReset(g);
+    change.commit();
 
     g.Slovo_vstavleno = true;
-    g.Kolichestvo_zapisey = oldCount + 1;
-
-    applyRange(g, rangeAfterInsert(currentRange(g), p, g.Kolichestvo_zapisey));
+    g.Kolichestvo_zapisey = newCount;
+    applyRange(g, staged);
     g.Razmer_diapazona = g.Konets_diapazona - g.Nachalo_diapazona + 1;
 }
 
 RecordTexts editRecord(Globalnye_peremennye_slovarya& g, int32_t n, const RecordTexts& texts) {
-    RecordFile dictionary = dictionaryFile(g);
+    const RecordFile dictionary = dictionaryFile(g);
     QByteArray record = dictionary.read(n - 1);
     // Only the three texts change; date, flags and every other byte stay as they were.
     char* p = record.data();
@@ -94,7 +139,10 @@ RecordTexts editRecord(Globalnye_peremennye_slovarya& g, int32_t n, const Record
     putShortString(p + DictRecord::kTranscriptionOffset, DictRecord::kTranscriptionMax,
                    texts.Transkriptsiya);
     putShortString(p + DictRecord::kTranslationOffset, DictRecord::kTranslationMax, texts.Perevod);
-    dictionary.overwrite(n - 1, record);
+    // Through the journal, so the record is never left half old and half new.
+    Transaction change(g.puti.folder, QStringLiteral("TForma_izmenit"));
+    change.write(dictionary.path(), qint64(n - 1) * DictRecord::kSize, record);
+    change.commit();
 
     g.Zapis_izmenena = true;
     return {getShortString(p + DictRecord::kEnglishOffset, DictRecord::kEnglishMax),
@@ -103,26 +151,39 @@ RecordTexts editRecord(Globalnye_peremennye_slovarya& g, int32_t n, const Record
 }
 
 void deleteRecord(Globalnye_peremennye_slovarya& g, int32_t n) {
-    RecordFile dictionary = dictionaryFile(g);
+    const RecordFile dictionary = dictionaryFile(g);
     const int32_t oldCount = dictionary.count();
     if (n < 1 || n > oldCount)
         throw Failure(QStringLiteral("Нет записи с номером %1").arg(n));
-    dictionary.remove(n - 1);
+    Transaction change(g.puti.folder, QStringLiteral("TForma_udalit_zapis"));
+    const QByteArray all = dictionary.readAll();
+    const qint64 at = qint64(n - 1) * DictRecord::kSize;
+    change.replace(dictionary.path(), {QByteArrayView(all).first(at),
+                                       QByteArrayView(all).sliced(at + DictRecord::kSize)});
 
     if (g.Vse_slova_slovarya)
-        removeFromHistories(g, n - 1, oldCount);
+        removeFromHistories(change, g, n - 1, oldCount);
     else
-        Obnulenie_statistiki(g, true);
+        removeAllHistories(change, g);
     if (forgottenFileExists(g))
-        removeByte(g.puti.statForget, g.puti.statForgetNew, n - 1, oldCount);
+        removeByte(change, g.puti.statForget, n - 1, oldCount);
+    const int32_t newCount = oldCount - 1;
+    RangeRecord range = rangeAfterDelete(currentRange(g), n, newCount);
+    int writes = 1;
+    // The range lost its last record: it becomes the whole dictionary, written a second time.
+    // Only the final range goes into the change; it is what the second write leaves.
+    if (const auto whole = rangeWhenEmptied(range, newCount)) {
+        range = *whole;
+        writes = 2;
+    }
+    const StagedRange staged = stageRange(change, g, range, writes);
+    if (!g.Vse_slova_slovarya)
+        flagHistoriesReset(g);
+    change.commit();
 
     g.Zapis_udalena = true;
-    g.Kolichestvo_zapisey = oldCount - 1;
-
-    applyRange(g, rangeAfterDelete(currentRange(g), n, g.Kolichestvo_zapisey));
-    // The range lost its last record: it becomes the whole dictionary.
-    if (const auto whole = rangeWhenEmptied(currentRange(g), g.Kolichestvo_zapisey))
-        applyRange(g, *whole);
+    g.Kolichestvo_zapisey = newCount;
+    applyRange(g, staged);
     g.Razmer_diapazona = g.Konets_diapazona - g.Nachalo_diapazona + 1;
 }
 

@@ -13,10 +13,11 @@ namespace telvo {
 // record numbering, in this order: dictionary, histories, forgotten file, counters, range.
 // The dialogs check and normalise the texts first and pass today's date.
 //
-// Failures: a failed read or write throws telvo::Failure (the dialog's handler lets it reach
-// the event-dispatch boundary). Every file is replaced atomically, so each file is left whole,
-// old or new; the steps already done are not rolled back. Writing the range and resetting the
-// histories report and end the program under their own names, as everywhere.
+// Each is one Transaction: after a crash or a failure every file is old, or every file is new.
+// Failures: a failed read or write throws telvo::Failure and changes nothing, neither a file
+// nor `g` (the dialog's handler lets it reach the event-dispatch boundary). A change that
+// cannot be finished once it counts as made ends the program under the dialog's name
+// (TForma_dobavit and so on); the next start finishes it.
 //
 // The main window afterwards rebuilds its table and sets the rebuild flags
 // (Sostoyanie_dinamicheskikh_massivov); these procedures do not.

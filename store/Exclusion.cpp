@@ -4,12 +4,13 @@
 #include "store/Histories.h"
 #include "store/RecordFile.h"
 #include "store/Records.h"
+#include "store/Transaction.h"
 
 namespace telvo {
 
 namespace {
 
-void setExcluded(Globalnye_peremennye_slovarya& g, bool excluded) {
+void setExcluded(Globalnye_peremennye_slovarya& g, bool excluded, const char* name) {
     // The tables built from these files are stale whatever happens below, also when a write
     // fails half-way.
     g.Obnovit_angliyskie_slova = true;
@@ -17,24 +18,28 @@ void setExcluded(Globalnye_peremennye_slovarya& g, bool excluded) {
     g.Obnovit_nayti_perevod = true;
 
     const int32_t n = g.Nomer_tekushchey_zapisi;
-    RecordFile dictionary(g.puti.vocabulary, DictRecord::kSize);
-    QByteArray record = dictionary.read(n - 1);
-    // Only this byte changes; every other byte of the record is written back as it was.
-    record[DictRecord::kExcludedOffset] = excluded ? 1 : 0;
-    dictionary.overwrite(n - 1, record);
-
-    setHistoryByteOfRecord(g, History::Eng, n, excluded);
-    setHistoryByteOfRecord(g, History::PerRus, n, excluded);
+    const RecordFile dictionary(g.puti.vocabulary, DictRecord::kSize);
+    dictionary.read(n - 1); // the record must exist
+    // Only this byte of the record changes; the two history bytes land with it.
+    Transaction change(g.puti.folder, QString::fromUtf8(name));
+    const char flag = excluded ? 1 : 0;
+    change.write(dictionary.path(), qint64(n - 1) * DictRecord::kSize + DictRecord::kExcludedOffset,
+                 QByteArrayView(&flag, 1));
+    setHistoryByteOfRecord(change, g, History::Eng, n, excluded);
+    setHistoryByteOfRecord(change, g, History::PerRus, n, excluded);
+    change.commit();
 }
 
 } // namespace
 
 void Isklyuchit_slovo_iz_pokaza(Globalnye_peremennye_slovarya& g) {
-    reportFailuresAs("Исключить_слово_из_показа", [&] { setExcluded(g, true); });
+    const char* name = "Исключить_слово_из_показа";
+    reportFailuresAs(name, [&] { setExcluded(g, true, name); });
 }
 
 void Vosstanovit_slovo_dlya_pokaza(Globalnye_peremennye_slovarya& g) {
-    reportFailuresAs("Восстановить_слово_для_показа", [&] { setExcluded(g, false); });
+    const char* name = "Восстановить_слово_для_показа";
+    reportFailuresAs(name, [&] { setExcluded(g, false, name); });
 }
 
 } // namespace telvo

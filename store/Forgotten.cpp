@@ -2,8 +2,10 @@
 
 #include "app/core/Failure.h"
 #include "store/Binary.h"
+#include "store/ByteFile.h"
 #include "store/RecordFile.h"
 #include "store/Records.h"
+#include "store/Transaction.h"
 
 #include <algorithm>
 
@@ -44,14 +46,6 @@ QByteArray forgottenFlags(const G& g, int32_t size) {
     if (flags.size() < size)
         flags.append(QByteArray(size - flags.size(), '\0'));
     return flags;
-}
-
-// Writes one byte in place; a file too short for it (damaged) is first extended with zeros.
-void writeByte(RecordFile& file, int32_t index, char value) {
-    const int32_t size = file.count();
-    if (index > size)
-        file.append(QByteArray(index - size, '\0'));
-    file.overwrite(index, QByteArray(1, value));
 }
 
 // Replaces the whole forgotten file with `flags`; deletes it when none is set. Returns the
@@ -98,33 +92,46 @@ void Obnulenie_zabytykh_slov(G& g) {
 }
 
 ForgottenToggle Izmenit_optsiyu_slova_zabytoe_ili_vspomnennoe(G& g, int32_t number) {
-    return reportFailuresAs("Изменить_опцию_слова_забытое_или_вспомненное", [&] {
+    const char* name = "Изменить_опцию_слова_забытое_или_вспомненное";
+    return reportFailuresAs(name, [&] {
         const RecordFile dict = dictionary(g);
         const QByteArray record = dict.read(number - 1);
         if (excludedAt(record, 0))
             return ForgottenToggle::RefusedExcluded;
         const int32_t records = dict.count();
-        RecordFile forget = forgottenFile(g);
-        const bool forgotten = forget.exists() && nonzero(forget.readUpTo(number - 1, 1)) > 0;
+        const RecordFile forget = forgottenFile(g);
+        const bool fileExists = forget.exists();
+        // The first `records` bytes as they will be, to count what stays forgotten.
+        QByteArray flags = fileExists ? forgottenFlags(g, records) : QByteArray(records, '\0');
+        const bool forgotten = flags[number - 1] != 0;
+        flags[number - 1] = forgotten ? 0 : 1;
+        const int32_t left = nonzero(flags);
+
+        // The forgotten byte, the pair history and the file's deletion land together.
+        Transaction change(g.puti.folder, QString::fromUtf8(name));
         ForgottenToggle result;
         if (forgotten) {
-            forget.overwrite(number - 1, QByteArray(1, '\0'));
+            if (left == 0)
+                change.remove(forget.path());
+            else
+                setByte(change, forget.path(), number - 1, 0);
             // The pair exercise starts this word again; a history too short to hold the
             // record's byte has it as not done already.
-            RecordFile pair(g.puti.statPair, 1, g.puti.statPairNew);
+            const RecordFile pair(g.puti.statPair, 1);
             const int32_t at = number - g.Nachalo_diapazona;
             if (pair.exists() && number >= g.Nachalo_diapazona && number <= g.Konets_diapazona &&
                 at < pair.count())
-                pair.overwrite(at, QByteArray(1, '\0'));
+                change.write(pair.path(), at, QByteArrayView("\0", 1));
             result = ForgottenToggle::Unmarked;
         } else {
-            Proverka_nalichiya_fayla_zabytykh_slov(g);
-            writeByte(forget, number - 1, 1);
+            if (fileExists)
+                setByte(change, forget.path(), number - 1, 1);
+            else
+                change.replace(forget.path(), {flags});
             result = ForgottenToggle::Marked;
         }
-        g.Kolichestvo_zabytykh_slov = nonzero(forget.readUpTo(0, records));
-        if (g.Kolichestvo_zabytykh_slov == 0)
-            Obnulenie_zabytykh_slov(g);
+        change.commit();
+        g.Kolichestvo_zabytykh_slov = left;
         Sostoyanie_dinamicheskikh_massivov(g);
         return result;
     });
@@ -143,11 +150,15 @@ RowPosition positionAfterLeavingForgottenView(int32_t selected, int32_t top, int
 
 void Izmenit_otmetku_slova(G& g) {
     reportFailuresAs("Изменить_отметку_слова", [&] {
-        RecordFile dict = dictionary(g);
-        QByteArray record = dict.read(g.Nomer_tekushchey_zapisi - 1);
-        char* mark = record.data() + DictRecord::kMarkedOffset;
-        putBool(mark, !getBool(mark));
-        dict.overwrite(g.Nomer_tekushchey_zapisi - 1, record);
+        const RecordFile dict = dictionary(g);
+        const int32_t index = g.Nomer_tekushchey_zapisi - 1;
+        const QByteArray record = dict.read(index);
+        // Only the mark byte changes, and one byte cannot be torn.
+        const char mark = getBool(record.constData() + DictRecord::kMarkedOffset) ? 0 : 1;
+        Transaction change(g.puti.folder, QStringLiteral("Изменить_отметку_слова"));
+        change.write(dict.path(), qint64(index) * DictRecord::kSize + DictRecord::kMarkedOffset,
+                     QByteArrayView(&mark, 1));
+        change.commit();
     });
 }
 
@@ -163,7 +174,7 @@ int32_t Opredelit_kolichestvo_otmechennykh_slov(G& g) {
 
 void Snyat_vse_otmetki(G& g) {
     reportFailuresAs("Снять_все_отметки", [&] {
-        RecordFile dict = dictionary(g);
+        const RecordFile dict = dictionary(g);
         QByteArray all = dict.readAll();
         bool changed = false;
         for (int32_t i = 0; i < recordsIn(all); ++i) {
@@ -171,8 +182,9 @@ void Snyat_vse_otmetki(G& g) {
             changed = changed || *mark != 0;
             *mark = 0;
         }
+        // Replaced whole: a crash half-way through the file leaves the old marks, not some.
         if (changed)
-            dict.overwrite(0, all);
+            dict.replace(all);
     });
 }
 
@@ -212,19 +224,21 @@ int32_t markForgottenByDate(G& g, QDate date, bool removeOld) {
         count += matches[i] ? 1 : 0;
     }
     // A date without words leaves everything as it was, unless old marks are to go.
-    if (count == 0 && (!removeOld || !forgottenFile(g).exists()))
+    const RecordFile forget = forgottenFile(g);
+    if (count == 0 && (!removeOld || !forget.exists()))
         return 0;
-    Proverka_nalichiya_fayla_zabytykh_slov(g);
-    QByteArray flags = forgottenFlags(g, records);
+    // The whole file at once (a missing one made of zeros), bytes beyond the records kept.
+    QByteArray file = forget.exists() ? forget.readAll() : QByteArray();
+    if (file.size() < records)
+        file.append(QByteArray(records - file.size(), '\0'));
     for (int32_t i = 0; i < records; ++i) {
         if (matches[i])
-            flags[i] = 1;
+            file[i] = 1;
         else if (removeOld)
-            flags[i] = 0;
+            file[i] = 0;
     }
-    RecordFile forget = forgottenFile(g);
-    forget.overwrite(0, flags);
-    g.Kolichestvo_zabytykh_slov = nonzero(flags);
+    forget.replace(file);
+    g.Kolichestvo_zabytykh_slov = nonzero(file.first(records));
     return count;
 }
 

@@ -2,7 +2,9 @@
 
 #include "app/core/Failure.h"
 #include "store/ByteFile.h"
+#include "store/Range.h"
 #include "store/RecordFile.h"
+#include "store/Transaction.h"
 
 #include <QFileInfo>
 #include <exception>
@@ -79,36 +81,51 @@ template <class Edit> void forEachExistingHistory(const G& g, Edit edit) {
     for (const HistoryInfo& info : histories()) {
         const QString& path = g.puti.*info.path;
         if (QFileInfo::exists(path))
-            edit(path, g.puti.*info.newPath);
+            edit(path);
     }
 }
 
 } // namespace
 
-void appendZeroToHistories(const G& g, int32_t oldSize) {
-    forEachExistingHistory(g, [&](const QString& path, const QString& newPath) {
-        appendZeroByte(path, newPath, oldSize);
-    });
+void appendZeroToHistories(Transaction& t, const G& g, int32_t oldSize) {
+    forEachExistingHistory(g, [&](const QString& path) { appendZeroByte(t, path, oldSize); });
 }
 
-void insertZeroIntoHistories(const G& g, int32_t p, int32_t oldSize) {
-    forEachExistingHistory(g, [&](const QString& path, const QString& newPath) {
-        insertZeroByte(path, newPath, p, oldSize);
-    });
+void insertZeroIntoHistories(Transaction& t, const G& g, int32_t p, int32_t oldSize) {
+    forEachExistingHistory(g, [&](const QString& path) { insertZeroByte(t, path, p, oldSize); });
 }
 
-void removeFromHistories(const G& g, int32_t index, int32_t oldSize) {
-    forEachExistingHistory(g, [&](const QString& path, const QString& newPath) {
-        removeByte(path, newPath, index, oldSize);
-    });
+void removeFromHistories(Transaction& t, const G& g, int32_t index, int32_t oldSize) {
+    forEachExistingHistory(g, [&](const QString& path) { removeByte(t, path, index, oldSize); });
 }
 
-bool setHistoryByteOfRecord(const G& g, History h, int32_t recordNumber, bool value) {
+void removeAllHistories(Transaction& t, const G& g) {
+    for (const HistoryInfo& info : histories())
+        t.remove(g.puti.*info.path);
+}
+
+bool setHistoryByteOfRecord(Transaction& t, const G& g, History h, int32_t recordNumber,
+                            bool value) {
     if (recordNumber < g.Nachalo_diapazona || recordNumber > g.Konets_diapazona ||
         !historyExists(g.puti, h))
         return false;
-    setByte(historyPath(g.puti, h), recordNumber - g.Nachalo_diapazona, value ? 1 : 0);
+    setByte(t, historyPath(g.puti, h), recordNumber - g.Nachalo_diapazona, value ? 1 : 0);
     return true;
+}
+
+void saveRangeAndResetHistories(G& g, const RangeRecord& range) {
+    setRange(g, range);
+    for (const HistoryInfo& info : histories())
+        g.*info.rebuild = true;
+    const char* name = "Записать_измененный_диапазон";
+    reportFailuresAs(name, [&] {
+        Transaction change(g.puti.folder, QString::fromUtf8(name));
+        const bool rangeWritten = stageRangeWrite(change, g, range);
+        removeAllHistories(change, g);
+        change.commit();
+        if (!rangeWritten)
+            sayRangeFileMissing();
+    });
 }
 
 } // namespace telvo

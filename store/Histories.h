@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/core/Globals.h"
+#include "store/Records.h"
 
 #include <QByteArray>
 #include <QString>
@@ -8,6 +9,8 @@
 #include <cstdint>
 
 namespace telvo {
+
+class Transaction;
 
 // The five exercise histories: one byte per record of the exercise range, byte k belonging to
 // record Nachalo_diapazona + k. A missing history means nothing is finished yet.
@@ -43,20 +46,30 @@ void Obnulenie_statistiki(Globalnye_peremennye_slovarya& g, bool all,
 // Resets one history, as an exercise does when it begins anew.
 void Obnulenie_statistiki(Globalnye_peremennye_slovarya& g, History h);
 
-// Editing every existing history when the dictionary changes (a missing one stays missing).
-// `oldSize` is the number of bytes the histories hold before the change. Throw
-// telvo::Failure; the callers report.
+// Editing every existing history when the dictionary changes (a missing one stays missing),
+// staged into the transaction of that change. `oldSize` is the number of bytes the histories
+// hold before the change. Throw telvo::Failure; the callers report.
 
 // A record appended inside the range: a zero byte after the first `oldSize` bytes.
-void appendZeroToHistories(const Globalnye_peremennye_slovarya& g, int32_t oldSize);
+void appendZeroToHistories(Transaction& t, const Globalnye_peremennye_slovarya& g, int32_t oldSize);
 // A record inserted at history position `p`.
-void insertZeroIntoHistories(const Globalnye_peremennye_slovarya& g, int32_t p, int32_t oldSize);
+void insertZeroIntoHistories(Transaction& t, const Globalnye_peremennye_slovarya& g, int32_t p,
+                             int32_t oldSize);
 // The record at history position `index` deleted.
-void removeFromHistories(const Globalnye_peremennye_slovarya& g, int32_t index, int32_t oldSize);
+void removeFromHistories(Transaction& t, const Globalnye_peremennye_slovarya& g, int32_t index,
+                         int32_t oldSize);
+// All five histories deleted, as a reset of all does (the caller sets the rebuild flags).
+void removeAllHistories(Transaction& t, const Globalnye_peremennye_slovarya& g);
 
 // Sets the byte of dictionary record `recordNumber` in one history when that file exists and
-// the record lies in the range; returns whether it wrote. Throws telvo::Failure.
-bool setHistoryByteOfRecord(const Globalnye_peremennye_slovarya& g, History h, int32_t recordNumber,
-                            bool value);
+// the record lies in the range; returns whether it staged a write. Throws telvo::Failure.
+bool setHistoryByteOfRecord(Transaction& t, const Globalnye_peremennye_slovarya& g, History h,
+                            int32_t recordNumber, bool value);
+
+// Saves the range of the range window: the range written and all five histories deleted in one
+// change, the rebuild flags of the histories set (also when it fails). Reports as
+// "Записать_измененный_диапазон"; a missing range file is said as there, and the histories
+// still go.
+void saveRangeAndResetHistories(Globalnye_peremennye_slovarya& g, const RangeRecord& range);
 
 } // namespace telvo

@@ -3,6 +3,7 @@
 #include "app/core/Failure.h"
 #include "app/core/SystemMessage.h"
 #include "store/RecordFile.h"
+#include "store/Transaction.h"
 
 namespace telvo {
 
@@ -39,15 +40,28 @@ void Prochitat_diapazon(Globalnye_peremennye_slovarya& g) {
     });
 }
 
+bool stageRangeWrite(Transaction& t, const Globalnye_peremennye_slovarya& g,
+                     const RangeRecord& range) {
+    if (!RecordFile(g.puti.upragneniy, RangeRecord::kSize).exists())
+        return false;
+    t.write(g.puti.upragneniy, 0, range.encode());
+    return true;
+}
+
+void sayRangeFileMissing() {
+    showSystemMessage(QStringLiteral("Нет файла с диапазоном для упражнений ..."));
+}
+
 void Zapisat_izmenennyy_diapazon(Globalnye_peremennye_slovarya& g) {
-    reportFailuresAs("Записать_измененный_диапазон", [&] {
-        RecordFile file(g.puti.upragneniy, RangeRecord::kSize);
-        if (!file.exists()) {
-            showSystemMessage(QStringLiteral("Нет файла с диапазоном для упражнений ..."));
+    const char* name = "Записать_измененный_диапазон";
+    reportFailuresAs(name, [&] {
+        // Through the journal: the record is never left half old, half new.
+        Transaction change(g.puti.folder, QString::fromUtf8(name));
+        if (!stageRangeWrite(change, g, currentRange(g))) {
+            sayRangeFileMissing();
             return;
         }
-        // In place, without truncating; a file shorter than the record becomes whole again.
-        file.overwrite(0, currentRange(g).encode());
+        change.commit();
     });
 }
 

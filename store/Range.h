@@ -8,6 +8,8 @@
 
 namespace telvo {
 
+class Transaction;
+
 // Reads upragneniy.uprdat into the range fields of `g`. A missing file (or one too short to
 // hold the range) leaves the range as it is. With the whole-dictionary flag the range is
 // 1 to Kolichestvo_zapisey whatever numbers are stored. Reports as "Прочитать_диапазон".
@@ -17,6 +19,15 @@ void Prochitat_diapazon(Globalnye_peremennye_slovarya& g);
 // not created: the system message box says so and nothing is written. Reports as
 // "Записать_измененный_диапазон".
 void Zapisat_izmenennyy_diapazon(Globalnye_peremennye_slovarya& g);
+
+// Stages the write of `range` over the record of upragneniy.uprdat into `t` (in place, without
+// truncating, so a file shorter than the record becomes whole again). A missing file is not
+// created: nothing is staged and the result is false; say so with sayRangeFileMissing once
+// the change is made.
+bool stageRangeWrite(Transaction& t, const Globalnye_peremennye_slovarya& g,
+                     const RangeRecord& range);
+// The system message box for a range that could not be written for want of its file.
+void sayRangeFileMissing();
 
 // The range fields of `g` as one value, and back (setRange also recomputes Razmer_diapazona).
 RangeRecord currentRange(const Globalnye_peremennye_slovarya& g);

@@ -2,6 +2,7 @@
 
 #include "app/core/Failure.h"
 #include "platform/Files.h"
+#include "store/Transaction.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,35 +30,23 @@ void seek(QFile& file, qint64 pos) {
         fail(QStringLiteral("Ошибка позиционирования в файле %1: %2"), file);
 }
 
-void writeAll(QFile& file, QByteArrayView bytes) {
-    if (bytes.isEmpty())
-        return;
-    if (file.write(bytes.data(), bytes.size()) != bytes.size())
-        fail(QStringLiteral("Ошибка записи в файл %1: %2"), file);
+using platform::OutputFile;
+
+// The file opened for a write in place (created when missing). Links are followed.
+OutputFile openInPlace(const QString& path) {
+    OutputFile file;
+    const QString target = platform::resolveLinks(path);
+    if (const int e = file.open(target, OutputFile::Mode::Create))
+        throwFileFailure(kOpenFailed, target, e);
+    return file;
 }
 
-// Writes `parts` into `newPath`, syncs it and renames it over `path`. On any failure the
-// companion is removed and the original is left as it was.
-void replaceThroughCompanion(const QString& path, const QString& newPath,
-                             std::initializer_list<QByteArrayView> parts) {
-    QFile out(newPath);
-    open(out, QIODevice::WriteOnly | QIODevice::Truncate);
-    try {
-        for (QByteArrayView part : parts)
-            writeAll(out, part);
-        if (!platform::syncFile(out))
-            fail(QStringLiteral("Ошибка записи в файл %1: %2"), out);
-        out.close();
-    } catch (...) {
-        out.close();
-        QFile::remove(newPath);
-        throw;
-    }
-    if (!platform::replaceFile(newPath, path)) {
-        QFile::remove(newPath);
-        throw Failure(QStringLiteral("Не удалось заменить файл %1 файлом %2")
-                          .arg(fileName(path), fileName(newPath)));
-    }
+void writeAndSync(OutputFile& file, qint64 offset, QByteArrayView bytes) {
+    int e = bytes.isEmpty() ? 0 : file.writeAt(offset, bytes);
+    if (e == 0)
+        e = file.sync();
+    if (e != 0)
+        throwFileFailure(kWriteFailed, file.path(), e);
 }
 
 } // namespace
@@ -125,26 +114,18 @@ void RecordFile::checkWhole(QByteArrayView records) const {
 
 void RecordFile::overwrite(int32_t index, QByteArrayView records) {
     checkWhole(records);
-    QFile file(path_);
-    open(file, QIODevice::ReadWrite);
+    OutputFile file = openInPlace(path_);
     const qint64 total = file.size() / recordSize_;
     if (index < 0 || index > total)
         throw Failure(QStringLiteral("Запись за концом файла %1").arg(fileName(path_)));
-    seek(file, qint64(index) * recordSize_);
-    writeAll(file, records);
-    if (!file.flush())
-        fail(QStringLiteral("Ошибка записи в файл %1: %2"), file);
+    writeAndSync(file, qint64(index) * recordSize_, records);
 }
 
 void RecordFile::append(QByteArrayView records) {
     checkWhole(records);
-    QFile file(path_);
-    open(file, QIODevice::ReadWrite);
+    OutputFile file = openInPlace(path_);
     // After the last whole record: a damaged partial tail is overwritten, not extended.
-    seek(file, file.size() / recordSize_ * recordSize_);
-    writeAll(file, records);
-    if (!file.flush())
-        fail(QStringLiteral("Ошибка записи в файл %1: %2"), file);
+    writeAndSync(file, file.size() / recordSize_ * recordSize_, records);
 }
 
 void RecordFile::remove(int32_t index) {
@@ -153,9 +134,11 @@ void RecordFile::remove(int32_t index) {
     if (index < 0 || index >= total)
         throw Failure(QStringLiteral("Чтение за концом файла %1").arg(fileName(path_)));
     const qint64 at = qint64(index) * recordSize_;
-    replaceThroughCompanion(
-        path_, newPath_,
-        {QByteArrayView(all).first(at), QByteArrayView(all).sliced(at + recordSize_)});
+    Transaction change({}, {});
+    change.replace(path_,
+                   {QByteArrayView(all).first(at), QByteArrayView(all).sliced(at + recordSize_)},
+                   newPath_);
+    change.commit();
 }
 
 void RecordFile::insert(int32_t index, QByteArrayView record) {
@@ -166,30 +149,36 @@ void RecordFile::insert(int32_t index, QByteArrayView record) {
         throw Failure(QStringLiteral("Запись за концом файла %1").arg(fileName(path_)));
     if (index == total) {
         append(record);
-        QFile::remove(newPath_);
+        // A companion left over from an earlier crash goes, as after a copy.
+        if (QFileInfo::exists(newPath_))
+            platform::removeFile(newPath_);
         return;
     }
     const QByteArray all = readAll();
     const qint64 at = qint64(index) * recordSize_;
-    replaceThroughCompanion(
-        path_, newPath_, {QByteArrayView(all).first(at), record, QByteArrayView(all).sliced(at)});
+    Transaction change({}, {});
+    change.replace(path_, {QByteArrayView(all).first(at), record, QByteArrayView(all).sliced(at)},
+                   newPath_);
+    change.commit();
 }
 
 void RecordFile::create(QByteArrayView content) const {
-    QFile file(path_);
-    open(file, QIODevice::WriteOnly | QIODevice::Truncate);
-    writeAll(file, content);
-    if (!file.flush())
-        fail(QStringLiteral("Ошибка записи в файл %1: %2"), file);
+    // Through the companion as well, so a crash never leaves a half-written new file.
+    replace(content);
 }
 
 void RecordFile::replace(QByteArrayView content) const {
-    replaceThroughCompanion(path_, newPath_, {content});
+    Transaction change({}, {});
+    change.replace(path_, {content}, newPath_);
+    change.commit();
 }
 
 void RecordFile::erase() const {
-    if (QFileInfo::exists(path_) && !QFile::remove(path_))
-        throw Failure(QStringLiteral("Не удалось удалить файл %1").arg(fileName(path_)));
+    if (!QFileInfo::exists(path_))
+        return;
+    Transaction change({}, {});
+    change.remove(path_);
+    change.commit();
 }
 
 } // namespace telvo

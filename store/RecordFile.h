@@ -10,9 +10,12 @@ namespace telvo {
 // A file of fixed-size records without header, opened and closed within each operation.
 // Every failure (missing file, short read, failed write) throws telvo::Failure. Operations that
 // rewrite the whole file build it in the `_new` companion and rename it over the original, so
-// a crash leaves the old or the new file, never neither.
+// a crash leaves the old or the new file, never neither; writes in place are synced to the disk
+// before they return. A file that is a symbolic link is changed where the link points. A change
+// of more than one file goes through a Transaction instead.
 class RecordFile {
 public:
+    // `newPath`: the companion when the file is no link (default: the `_new` name beside it).
     RecordFile(QString path, int recordSize, QString newPath = {});
 
     const QString& path() const { return path_; }
@@ -37,7 +40,7 @@ public:
     // Inserts one record before `index`; at the end it is a plain append.
     void insert(int32_t index, QByteArrayView record);
 
-    // Creates or truncates the file and writes `content` in place (for new files).
+    // Creates the file with `content` (replacing any file of that name).
     void create(QByteArrayView content) const;
     // Replaces the whole content through the `_new` companion.
     void replace(QByteArrayView content) const;

@@ -155,10 +155,9 @@ void TForma_izmeneniy_diapazona::onSave() {
     range.Nachalo_diapazona = start;
     range.Konets_diapazona = end;
     range.Do_kontsa = doKontsa_;
-    setRange(g_, range);
-    Zapisat_izmenennyy_diapazon(g_);
+    // The range and the reset of every history land together.
+    saveRangeAndResetHistories(g_, range);
     Sostoyanie_dinamicheskikh_massivov(g_);
-    Obnulenie_statistiki(g_, true);
     g_.Diapazon_izmenen = true;
     accept();
 }

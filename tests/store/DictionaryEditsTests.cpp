@@ -367,12 +367,20 @@ TEST_F(DictionaryEdits, FailedRewriteLeavesEveryFileWhole) {
     EXPECT_EQ(hex(readFile(g.puti.statForget)), "01 00 01");
     EXPECT_EQ(g.Kolichestvo_zapisey, 3);
 
-    // A history that cannot be rewritten keeps its old bytes; the steps before stay done.
+    // A history that cannot be rewritten keeps its old bytes, and so does every other file:
+    // the delete is one change, made whole or not at all.
     QDir(g.puti.vocabularyNew).removeRecursively();
     QDir().mkpath(g.puti.statRusNew + "/x");
     EXPECT_THROW(deleteRecord(g, 1), Failure);
-    EXPECT_EQ(hex(readFile(g.puti.vocabulary)), hex(records(2, 3)));
-    EXPECT_EQ(hex(readFile(g.puti.statRus)), "00 01 00");
+    EXPECT_EQ(hex(readFile(g.puti.vocabulary)), hex(records(1, 3)));
+    expectHistories("01 00 00", "00 01 00", "01 01 00", "00 00 01");
+    EXPECT_EQ(hex(readFile(g.puti.statForget)), "01 00 01");
+    expectRange(true, 1, 3, false);
+    EXPECT_EQ(g.Kolichestvo_zapisey, 3);
+    EXPECT_FALSE(g.Zapis_udalena);
+    EXPECT_FALSE(exists(g.puti.vocabularyNew));
+    EXPECT_FALSE(exists(g.puti.statEngNew));
+    EXPECT_FALSE(exists(g.puti.folder + "/transaction.journal"));
 }
 
 TEST_F(DictionaryEdits, MissingRangeFileIsNotCreated) {

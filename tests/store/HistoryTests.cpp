@@ -1,6 +1,7 @@
 #include "store/ByteFile.h"
 #include "store/Exclusion.h"
 #include "store/Histories.h"
+#include "store/Transaction.h"
 #include "tests/store/DataFolderFixture.h"
 
 #include <QDir>
@@ -19,6 +20,20 @@ protected:
         writeFile(g.puti.statPerEng, bytes({1}));
         writeFile(g.puti.statPerRus, bytes({1}));
         writeFile(g.puti.statPair, bytes({1}));
+    }
+
+    // One staged edit put in place at once, as a change of its own.
+    template <class Stage> void alone(Stage stage) {
+        Transaction change(g.puti.folder, QStringLiteral("test"));
+        stage(change);
+        change.commit();
+    }
+
+    bool setRecordByte(History h, int32_t recordNumber, bool value) {
+        bool staged = false;
+        alone(
+            [&](Transaction& t) { staged = setHistoryByteOfRecord(t, g, h, recordNumber, value); });
+        return staged;
     }
 };
 
@@ -98,17 +113,17 @@ TEST_F(Histories, WrongSizeIsReadAsZerosOrCut) {
 TEST_F(Histories, WrongSizeIsMadeRightWhenEdited) {
     // Short file: the missing bytes are zeros.
     writeFile(g.puti.statEng, bytes({1, 1}));
-    insertZeroByte(g.puti.statEng, g.puti.statEngNew, 3, 4);
+    alone([&](Transaction& t) { insertZeroByte(t, g.puti.statEng, 3, 4); });
     EXPECT_EQ(hex(readFile(g.puti.statEng)), "01 01 00 00 00");
     // Long file: the bytes beyond are dropped.
     writeFile(g.puti.statEng, bytes({1, 1, 1, 1, 1, 1}));
-    insertZeroByte(g.puti.statEng, g.puti.statEngNew, 4, 4);
+    alone([&](Transaction& t) { insertZeroByte(t, g.puti.statEng, 4, 4); });
     EXPECT_EQ(hex(readFile(g.puti.statEng)), "01 01 01 01 00");
     writeFile(g.puti.statEng, bytes({1, 0, 1}));
-    removeByte(g.puti.statEng, g.puti.statEngNew, 3, 5);
+    alone([&](Transaction& t) { removeByte(t, g.puti.statEng, 3, 5); });
     EXPECT_EQ(hex(readFile(g.puti.statEng)), "01 00 01 00");
     writeFile(g.puti.statEng, bytes({1, 0, 1, 1, 1, 1}));
-    appendZeroByte(g.puti.statEng, g.puti.statEngNew, 2);
+    alone([&](Transaction& t) { appendZeroByte(t, g.puti.statEng, 2); });
     EXPECT_EQ(hex(readFile(g.puti.statEng)), "01 00 00");
     EXPECT_FALSE(exists(g.puti.statEngNew));
 }
@@ -118,17 +133,17 @@ TEST_F(Histories, RecordByteIsWrittenOnlyInsideTheRange) {
     g.Konets_diapazona = 9;
     g.Razmer_diapazona = 5;
     writeFile(g.puti.statPair, bytes({1, 1, 1, 1, 1}));
-    EXPECT_TRUE(setHistoryByteOfRecord(g, History::Pair, 5, false));
-    EXPECT_TRUE(setHistoryByteOfRecord(g, History::Pair, 9, false));
-    EXPECT_FALSE(setHistoryByteOfRecord(g, History::Pair, 4, false));
-    EXPECT_FALSE(setHistoryByteOfRecord(g, History::Pair, 10, false));
+    EXPECT_TRUE(setRecordByte(History::Pair, 5, false));
+    EXPECT_TRUE(setRecordByte(History::Pair, 9, false));
+    EXPECT_FALSE(setRecordByte(History::Pair, 4, false));
+    EXPECT_FALSE(setRecordByte(History::Pair, 10, false));
     EXPECT_EQ(hex(readFile(g.puti.statPair)), "00 01 01 01 00");
     // No file: nothing is created.
-    EXPECT_FALSE(setHistoryByteOfRecord(g, History::Eng, 6, true));
+    EXPECT_FALSE(setRecordByte(History::Eng, 6, true));
     EXPECT_FALSE(exists(g.puti.statEng));
     // A short history is extended with zeros up to the record.
     writeFile(g.puti.statRus, bytes({1}));
-    EXPECT_TRUE(setHistoryByteOfRecord(g, History::Rus, 8, true));
+    EXPECT_TRUE(setRecordByte(History::Rus, 8, true));
     EXPECT_EQ(hex(readFile(g.puti.statRus)), "01 00 00 01");
 }
 
