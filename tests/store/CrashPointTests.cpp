@@ -14,12 +14,15 @@
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <functional>
 #include <map>
+#include <string_view>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 using namespace telvo;
 using namespace telvo::test;
@@ -268,9 +271,10 @@ TEST_P(CrashPoints, FailingCallLeavesOldStateAndSaysSo) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Changes, CrashPoints,
-    ::testing::Values(
+namespace {
+
+const std::vector<CrashCase>& allChanges() {
+    static const std::vector<CrashCase> cases{
         CrashCase{"AddWholeDictionary", Range::Whole, [](auto& g) { addRecord(g, kTexts, kDate); }},
         CrashCase{"AddFixedRange", Range::Fixed, [](auto& g) { addRecord(g, kTexts, kDate); }},
         CrashCase{"AddToTheEnd", Range::ToEnd, [](auto& g) { addRecord(g, kTexts, kDate); }},
@@ -321,5 +325,83 @@ INSTANTIATE_TEST_SUITE_P(
                       r.Konets_diapazona = 4;
                       saveRangeAndResetHistories(g, r);
                   },
-                  "Записать_измененный_диапазон"}),
-    [](const ::testing::TestParamInfo<CrashCase>& info) { return std::string(info.param.name); });
+                  "Записать_измененный_диапазон"}};
+    return cases;
+}
+
+std::vector<CrashCase> changesNamed(std::initializer_list<std::string_view> names) {
+    std::vector<CrashCase> out;
+    for (const CrashCase& c : allChanges()) {
+        if (std::find(names.begin(), names.end(), c.name) != names.end())
+            out.push_back(c);
+    }
+    return out;
+}
+
+std::string caseName(const ::testing::TestParamInfo<CrashCase>& info) {
+    return info.param.name;
+}
+
+} // namespace
+
+INSTANTIATE_TEST_SUITE_P(Changes, CrashPoints, ::testing::ValuesIn(allChanges()), caseName);
+
+namespace {
+
+// The start that finishes a change is killed in turn at each of its own calls; the start after
+// it must still find every file old or every file new.
+class CrashDuringRecovery : public CrashPoints {};
+
+// Runs the start-up check in a child process killed at its k-th file-changing call.
+bool startKilledAt(long long k) {
+    std::fflush(nullptr);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        faults::arm(k, faults::Action::Kill, 0);
+        Globalnye_peremennye_slovarya fresh;
+        Proverka_nalichiya_bazy_slov(fresh);
+        ::_exit(kFinished);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    if (WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL)
+        return true;
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == kFinished) << status;
+    return false;
+}
+
+} // namespace
+
+TEST_P(CrashDuringRecovery, KilledStartLeavesOldOrNewAfterTheNext) {
+    prepare();
+    runOnceInFull();
+    int interruptedStarts = 0;
+    for (long long k = 1; k <= calls_; ++k) {
+        SCOPED_TRACE("change killed at call " + std::to_string(k));
+        restore();
+        ASSERT_TRUE(killedAt(k, GetParam(), g));
+        const Files leftBehind = files();
+        for (long long r = 1;; ++r) {
+            SCOPED_TRACE("start killed at call " + std::to_string(r));
+            if (!startKilledAt(r))
+                break;
+            ++interruptedStarts;
+            startAgain();
+            ASSERT_TRUE(oldOrNew(files()));
+            // Back to what the killed change left, for the next crash point of the start.
+            QDir dir(g.puti.folder);
+            for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
+                QFile::remove(dir.filePath(name));
+            for (const auto& [name, content] : leftBehind)
+                writeFile(dir.filePath(name), content);
+        }
+        startAgain();
+        ASSERT_TRUE(oldOrNew(files()));
+    }
+    EXPECT_GT(interruptedStarts, 0) << "no start had anything to finish";
+}
+
+INSTANTIATE_TEST_SUITE_P(Changes, CrashDuringRecovery,
+                         ::testing::ValuesIn(changesNamed({"AddFixedRange", "InsertWholeDictionary",
+                                                           "DeleteFixedRange", "Exclude"})),
+                         caseName);
