@@ -254,9 +254,10 @@ void Transaction::commit() {
         done_ = true;
         return;
     }
-    // One rename or one deletion is atomic by itself and needs no journal; without a data
-    // folder a single write in place is done as it stands.
-    const bool single = steps_.size() == 1 && (steps_[0]->kind != Step::Write || folder_.isEmpty());
+    // One rename, one deletion or one byte written is atomic by itself and needs no journal;
+    // without a data folder a single write in place is done as it stands.
+    const bool single = steps_.size() == 1 && (steps_[0]->kind != Step::Write ||
+                                               steps_[0]->bytes.size() == 1 || folder_.isEmpty());
     if (!single && folder_.isEmpty())
         throw std::logic_error("a change of several files needs a folder for its journal");
     syncCompanions();

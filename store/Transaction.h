@@ -24,9 +24,10 @@ namespace telvo {
 //   3. the companions are renamed over their files, the in-place writes done, files deleted;
 //   4. what was written is synced, with the folders;
 //   5. the journal is deleted and the folder synced.
-// A start after a crash runs recoverInterruptedChange before reading anything: a whole journal
-// is carried out again (every step can be repeated), a torn one means nothing was changed yet,
-// and leftover companions are deleted.
+// A change of one step that is atomic by itself (one rename, one deletion, one byte written)
+// skips the journal. A start after a crash runs recoverInterruptedChange before reading
+// anything: a whole journal is carried out again (every step can be repeated), a torn one
+// means nothing was changed yet, and leftover companions are deleted.
 //
 // Files that are symbolic links are followed: the change is made to the file the link names,
 // and its companion lies beside that file, so a link is never replaced by a plain file.
