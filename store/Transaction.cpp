@@ -1,6 +1,7 @@
 #include "store/Transaction.h"
 
 #include "app/core/Failure.h"
+#include "platform/Files.h"
 #include "store/RecordFile.h"
 
 #include <QCryptographicHash>

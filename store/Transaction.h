@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/core/Globals.h"
-#include "platform/Files.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
