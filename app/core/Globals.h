@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/core/ExerciseTables.h"
+#include "app/core/GroupTable.h"
 #include "app/core/Random.h"
 
 #include <QString>
@@ -116,7 +117,8 @@ struct Globalnye_peremennye_slovarya : DictionaryState,
                                        MessageState,
                                        RecordDialogState,
                                        RangeState,
-                                       MainWindowState {
+                                       MainWindowState,
+                                       GroupState {
     DataPaths puti;
 
     // The program's one random generator.
