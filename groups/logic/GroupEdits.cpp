@@ -28,6 +28,11 @@ QString checkGroupName(const GroupState& s, const QString& fieldText, QString& n
     name = normalizeField(fieldText);
     if (name.isEmpty())
         return QString::fromUtf8(kEmptyGroupName);
+    // Before the comparison, which would see "日本" and "中国" alike as "??".
+    QString unstorable =
+        unstorableCharactersRefusal(QStringLiteral("Поле с названием группы слов"), name);
+    if (!unstorable.isEmpty())
+        return unstorable;
     // Compared in its stored form: a name that only differs past the 66th byte is the same group.
     name = storedGroupText(name, L::kNameMax);
     if (Sravnenie_nazvaniy_grupp(s, name))

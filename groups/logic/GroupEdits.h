@@ -47,7 +47,8 @@ bool Sravnenie_nazvaniy_grupp(const GroupState& s, const QString& name);
 
 // "Довавить" of the add window: the name field's text, blanks collapsed and trimmed, becomes a
 // new last group with every row empty. Empty when the group was added (Gruppa_dobavlena is
-// then set); otherwise the refusal for the "Сообщение" window, and nothing changed.
+// then set); otherwise the refusal for the "Сообщение" window, and nothing changed. A name with
+// characters the group file cannot hold is refused, naming them, rather than stored as '?'.
 QString addGroup(GroupState& s, const QString& fieldText);
 
 // "Изменить" of the rename window for group `index`, with the same rules; the group's own name

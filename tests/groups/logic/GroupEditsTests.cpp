@@ -52,6 +52,11 @@ TEST(GroupNames, AddNormalisesAndRefusesEmptyAndTakenNames) {
         {"an existing name after normalising", QStringLiteral(" Работа  "), taken, {}},
         {"letter case makes another name", QStringLiteral("работа"), {}, QStringLiteral("работа")},
         {"cut to 66", QString(70, QChar(u'ы')), {}, QString(66, QChar(u'ы'))},
+        {"characters the file cannot hold",
+         QStringLiteral("Дом 日本"),
+         QStringLiteral("Поле с названием группы слов содержит символы, которые нельзя сохранить в "
+                        "словаре: «日» (U+65E5), «本» (U+672C). Замените или удалите их."),
+         {}},
         {"same as a 66-character name in its first 66",
          QString(66, QChar(u'д')) + "xyz",
          taken,
