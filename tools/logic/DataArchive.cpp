@@ -159,6 +159,7 @@ struct PlannedEntry {
     QString relative;
     bool folder = false;
     zip_uint64_t size = 0;
+    QDateTime modified; // invalid when the archive has no time for the entry
 };
 
 RestoreResult fail(RestoreStatus status, const QString& detail) {
@@ -203,7 +204,10 @@ RestoreResult planEntries(zip_t* za, const RestoreLimits& limits, std::vector<Pl
         if (seen.contains(mapped.relative))
             return fail(RestoreStatus::Refused, QStringLiteral("duplicate ") + name);
         seen.insert(mapped.relative);
-        plan.push_back({index, mapped.relative, mapped.folder, st.size});
+        QDateTime modified;
+        if (st.valid & ZIP_STAT_MTIME)
+            modified = QDateTime::fromSecsSinceEpoch(static_cast<qint64>(st.mtime));
+        plan.push_back({index, mapped.relative, mapped.folder, st.size, modified});
     }
     return {RestoreStatus::Restored, {}};
 }
@@ -277,6 +281,13 @@ RestoreResult extractEntry(zip_t* za, const PlannedEntry& entry, const QString& 
         return fail(RestoreStatus::WriteFailed, platform::errorText(e));
     if (const int e = out.close())
         return fail(RestoreStatus::WriteFailed, platform::errorText(e));
+    // The status bar shows the dictionary's modification date: it stays the archived one.
+    // Set after the last write, which would move it.
+    if (entry.modified.isValid()) {
+        QFile written(staging + QLatin1Char('/') + entry.relative);
+        if (written.open(QIODevice::ReadOnly))
+            written.setFileTime(entry.modified, QFileDevice::FileModificationTime);
+    }
     return {RestoreStatus::Restored, {}};
 }
 

@@ -168,6 +168,13 @@ protected:
 };
 
 TEST_F(DataArchiveTest, RoundTripRestoresEveryFileByteForByte) {
+    // An even second: the archive keeps times to two seconds.
+    const QDateTime dictionaryTime(QDate(2020, 5, 17), QTime(10, 20, 30));
+    {
+        QFile dict(data + "/Vocabulary.dictdat");
+        ASSERT_TRUE(dict.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(dict.setFileTime(dictionaryTime, QFileDevice::FileModificationTime));
+    }
     const auto before = snapshot(data);
     const ArchiveResult archived = archiveDataFolder(data, stick);
     ASSERT_EQ(archived.status, ArchiveStatus::Archived) << archived.detail.toStdString();
@@ -182,6 +189,9 @@ TEST_F(DataArchiveTest, RoundTripRestoresEveryFileByteForByte) {
     const RestoreResult restored = restoreDataFolder(archive, data);
     ASSERT_EQ(restored.status, RestoreStatus::Restored) << restored.detail.toStdString();
     EXPECT_EQ(snapshot(data), before);
+    EXPECT_EQ(
+        QFileInfo(data + "/Vocabulary.dictdat").lastModified().toString(Qt::ISODate).toStdString(),
+        dictionaryTime.toString(Qt::ISODate).toStdString());
     expectNoLeftovers();
 }
 
