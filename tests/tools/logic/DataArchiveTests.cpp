@@ -10,8 +10,10 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include <csignal>
 #include <gtest/gtest.h>
 #include <string>
+#include <sys/resource.h>
 #include <vector>
 #include <zip.h>
 
@@ -241,6 +243,117 @@ TEST_F(DataArchiveTest, ArchivePassesUnzipTest) {
     ASSERT_TRUE(p.waitForFinished(30000));
     EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardOutput().toStdString();
     EXPECT_TRUE(p.readAllStandardOutput().contains("No errors detected"));
+}
+
+TEST_F(DataArchiveTest, PythonZipfileReadsTheSameNamesAndBytes) {
+    const QString python = QStandardPaths::findExecutable("python3");
+    if (python.isEmpty())
+        GTEST_SKIP() << "no python3";
+    ASSERT_EQ(archiveDataFolder(data, stick).status, ArchiveStatus::Archived);
+    QProcess p;
+    p.start(python, {"-c",
+                     "import sys, zipfile\n"
+                     "z = zipfile.ZipFile(sys.argv[1])\n"
+                     "assert z.testzip() is None\n"
+                     "for i in sorted(z.infolist(), key=lambda i: i.filename):\n"
+                     "    print(i.filename, i.compress_type, len(z.read(i)))\n",
+                     archive});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    // 8 is deflate; the sizes are those of the files written above.
+    const QByteArray expected =
+        "ProgramData/Telvo_Lab/Telvo_Vocabulary_02/.hidden 8 3\n"
+        "ProgramData/Telvo_Lab/Telvo_Vocabulary_02/Primery/primer.rtf 8 15\n"
+        "ProgramData/Telvo_Lab/Telvo_Vocabulary_02/Start.startdat 8 16\n"
+        "ProgramData/Telvo_Lab/Telvo_Vocabulary_02/Stat_eng.dictstat 8 3\n"
+        "ProgramData/Telvo_Lab/Telvo_Vocabulary_02/Stat_forget.dictstat 8 3\n"
+        "ProgramData/Telvo_Lab/Telvo_Vocabulary_02/Stat_pair.dictstat 8 3\n"
+        "ProgramData/Telvo_Lab/Telvo_Vocabulary_02/Stat_per_eng.dictstat 8 3\n"
+        "ProgramData/Telvo_Lab/Telvo_Vocabulary_02/Stat_per_rus.dictstat 8 3\n"
+        "ProgramData/Telvo_Lab/Telvo_Vocabulary_02/Stat_rus.dictstat 8 3\n"
+        "ProgramData/Telvo_Lab/Telvo_Vocabulary_02/Vocabulary.dictdat 8 528\n"
+        "ProgramData/Telvo_Lab/Telvo_Vocabulary_02/bloknotik.txt 8 17\n"
+        "ProgramData/Telvo_Lab/Telvo_Vocabulary_02/empty.bin 8 0\n"
+        "ProgramData/Telvo_Lab/Telvo_Vocabulary_02/group_words.group 8 1257\n"
+        "ProgramData/Telvo_Lab/Telvo_Vocabulary_02/upragneniy.uprdat 8 16\n";
+    EXPECT_EQ(p.readAllStandardOutput().toStdString(), expected.toStdString());
+}
+
+// What the zip command makes of the other system's folder layout restores here.
+TEST_F(DataArchiveTest, AnArchiveOfTheZipCommandRestores) {
+    const QString zipCommand = QStandardPaths::findExecutable("zip");
+    if (zipCommand.isEmpty())
+        GTEST_SKIP() << "no zip command";
+    const QString drive = home.path() + "/drive";
+    const QString foreign = drive + "/ProgramData/Telvo_Lab/Telvo_Vocabulary_02";
+    writeFile(foreign + "/Vocabulary.dictdat", pattern(176 * 2, 21));
+    writeFile(foreign + "/Stat_forget.dictstat", telvo::test::bytes({1, 0}));
+    writeFile(foreign + "/Primery/b.rtf", "b");
+    writeFile(drive + "/ProgramData/other.txt", "not ours");
+    const auto expected = snapshot(foreign);
+    QProcess p;
+    p.setWorkingDirectory(drive);
+    p.start(zipCommand, {"-q", "-6", "-r", home.path() + "/fromzip.zip", "ProgramData"});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    ASSERT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    const RestoreResult r = restoreDataFolder(home.path() + "/fromzip.zip", data);
+    ASSERT_EQ(r.status, RestoreStatus::Restored) << r.detail.toStdString();
+    EXPECT_EQ(snapshot(data), expected);
+    EXPECT_EQ(namesIn(home.path() + "/data"), QStringList{"Telvo_Lab"});
+}
+
+// Sets a limit on the size of any file this process writes, as a full disk would, for the
+// lifetime of the object; a write past it fails with an error instead of a signal.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &old_);
+        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = old_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, oldHandler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit old_{};
+    void (*oldHandler_)(int) = nullptr;
+};
+
+TEST_F(DataArchiveTest, AFullDiskWhileArchivingKeepsTheOldArchive) {
+    writeFile(archive, "old archive");
+    ArchiveResult r;
+    {
+        // The archive of this data folder is larger (the dictionary and groups do not shrink).
+        FileSizeLimit full(1500);
+        r = archiveDataFolder(data, stick);
+    }
+    EXPECT_EQ(r.status, ArchiveStatus::WriteFailed);
+    EXPECT_EQ(readFile(archive), QByteArray("old archive"));
+    EXPECT_EQ(namesIn(stick), QStringList{"Telvo_Vocabulary_02.zip"});
+    // With room again it works, so the limit was what failed it.
+    EXPECT_EQ(archiveDataFolder(data, stick).status, ArchiveStatus::Archived);
+}
+
+TEST_F(DataArchiveTest, AFullDiskWhileRestoringLeavesTheDataFolderAsItWas) {
+    const QString zip = home.path() + "/large.zip";
+    writeZip(zip, {{kPrefix + "Vocabulary.dictdat", pattern(176, 3)},
+                   {kPrefix + "Primery/large.rtf", QByteArray(100000, 'r')}});
+    const auto before = snapshot(data);
+    RestoreResult r;
+    {
+        FileSizeLimit full(50000);
+        r = restoreDataFolder(zip, data);
+    }
+    EXPECT_EQ(r.status, RestoreStatus::WriteFailed) << r.detail.toStdString();
+    EXPECT_EQ(snapshot(data), before);
+    expectNoLeftovers();
+    EXPECT_EQ(restoreDataFolder(zip, data).status, RestoreStatus::Restored);
 }
 
 TEST_F(DataArchiveTest, ArchivingAgainReplacesTheOldArchive) {
