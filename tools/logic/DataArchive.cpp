@@ -451,9 +451,13 @@ RestoreResult restoreDataFolder(const QString& archivePath, const QString& dataF
     }
     if (!checkDictionary(staging))
         return failed(fail(RestoreStatus::NoDictionary, dictionaryFileName()));
-    for (const QString& folder : std::as_const(made))
-        platform::syncFolder(folder);
-    platform::syncFolder(staging);
+    // Every name of the new folder is on the disk before the old folder goes.
+    for (const QString& folder : std::as_const(made)) {
+        if (const int e = platform::syncFolder(folder))
+            return failed(fail(RestoreStatus::WriteFailed, platform::errorText(e)));
+    }
+    if (const int e = platform::syncFolder(staging))
+        return failed(fail(RestoreStatus::WriteFailed, platform::errorText(e)));
     if (cancelled && cancelled())
         return failed(fail(RestoreStatus::Cancelled, {}));
 

@@ -1,5 +1,6 @@
 #include "tools/logic/DataArchive.h"
 
+#include "platform/Files.h"
 #include "tests/support/TestSupport.h"
 
 #include <QDir>
@@ -354,6 +355,69 @@ TEST_F(DataArchiveTest, AFullDiskWhileRestoringLeavesTheDataFolderAsItWas) {
     EXPECT_EQ(snapshot(data), before);
     expectNoLeftovers();
     EXPECT_EQ(restoreDataFolder(zip, data).status, RestoreStatus::Restored);
+}
+
+// The file layer's fault hook fails the k-th file-changing call, once or from there on (a disk
+// that stays full), for every k the job makes: the old archive stays and nothing else is left.
+TEST_F(DataArchiveTest, AFailingFileCallWhileArchivingKeepsTheOldArchive) {
+    for (const bool persistent : {false, true}) {
+        int failures = 0;
+        for (long long k = 1;; ++k) {
+            SCOPED_TRACE(testing::Message() << "call " << k << (persistent ? " on" : " once"));
+            writeFile(archive, "old archive");
+            platform::faults::arm(k, platform::faults::Action::Fail, ENOSPC, persistent);
+            const ArchiveResult r = archiveDataFolder(data, stick);
+            platform::faults::disarm();
+            if (r.status == ArchiveStatus::Archived)
+                break;
+            ++failures;
+            EXPECT_EQ(r.status, ArchiveStatus::WriteFailed);
+            EXPECT_EQ(readFile(archive), QByteArray("old archive"));
+            // Only when removing it failed too may the temporary file stay, for the next run.
+            const QStringList expected =
+                persistent && namesIn(stick).size() == 2
+                    ? QStringList{"Telvo_Vocabulary_02.zip", "Telvo_Vocabulary_02.zip_new"}
+                    : QStringList{"Telvo_Vocabulary_02.zip"};
+            EXPECT_EQ(namesIn(stick), expected);
+            ASSERT_LT(k, 50);
+        }
+        // Opening, syncing and renaming the archive were each one of them.
+        EXPECT_GE(failures, 3);
+        EXPECT_EQ(namesIn(stick), QStringList{"Telvo_Vocabulary_02.zip"});
+    }
+}
+
+// The same for a restore: whichever call fails, the data folder is the old one or (once the
+// swap is done) the archived one; a disk that stays full can leave the saved copy in place,
+// and the next restore or start puts it back.
+TEST_F(DataArchiveTest, AFailingFileCallWhileRestoringNeverLosesTheData) {
+    ASSERT_EQ(archiveDataFolder(data, stick).status, ArchiveStatus::Archived);
+    const auto archived = snapshot(data);
+    for (const bool persistent : {false, true}) {
+        int failures = 0;
+        for (long long k = 1;; ++k) {
+            SCOPED_TRACE(testing::Message() << "call " << k << (persistent ? " on" : " once"));
+            writeFile(data + "/Vocabulary.dictdat", pattern(176, 13));
+            const auto before = snapshot(data);
+            platform::faults::arm(k, platform::faults::Action::Fail, ENOSPC, persistent);
+            const RestoreResult r = restoreDataFolder(archive, data);
+            platform::faults::disarm();
+            if (r.status == RestoreStatus::Restored) {
+                // Past the job's last call, or on the sync after the swap, which it may miss.
+                EXPECT_EQ(snapshot(data), archived);
+                expectNoLeftovers();
+                break;
+            }
+            ++failures;
+            EXPECT_EQ(r.status, RestoreStatus::WriteFailed) << r.detail.toStdString();
+            recoverInterruptedRestore(data);
+            EXPECT_EQ(snapshot(data), before);
+            expectNoLeftovers();
+            ASSERT_LT(k, 200);
+        }
+        // Every file written into the staging folder was a place to fail.
+        EXPECT_GT(failures, 14);
+    }
 }
 
 TEST_F(DataArchiveTest, ArchivingAgainReplacesTheOldArchive) {
