@@ -265,6 +265,11 @@ QString resolveLinks(const QString& path) {
     return current;
 }
 
+bool isRegularFile(const QString& path) {
+    struct stat st {};
+    return ::lstat(native(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
 QDateTime modificationTime(const QString& path) {
     struct stat st {};
     if (::stat(native(path).constData(), &st) != 0)

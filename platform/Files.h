@@ -90,6 +90,9 @@ QString errorText(int error);
 // a rename inside a linked folder needs nothing more.
 QString resolveLinks(const QString& path);
 
+// True for a regular file itself (not a link, pipe, socket or device).
+bool isRegularFile(const QString& path);
+
 // Last modification time of a file, following a link; invalid when it cannot be read.
 QDateTime modificationTime(const QString& path);
 

@@ -57,11 +57,16 @@ int cancelArchive(zip_t*, void* state) {
 
 QStringList filesBelow(const QString& folder) {
     QStringList files;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks,
+    // Regular files only: a pipe or a device found here would block or never end the archive
+    // (the listing's own filter lets a pipe through).
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::NoSymLinks,
                     QDirIterator::Subdirectories);
     const QDir base(folder);
-    while (it.hasNext())
-        files << base.relativeFilePath(it.next());
+    while (it.hasNext()) {
+        const QString path = it.next();
+        if (platform::isRegularFile(path))
+            files << base.relativeFilePath(path);
+    }
     files.sort();
     return files;
 }

@@ -29,8 +29,8 @@ struct ArchiveResult {
     QString detail;      // what went wrong, for a log; never shown as the user's text
 };
 
-// Writes every file below `dataFolder` (subfolders and dot-files included, symbolic links
-// skipped) into `<targetFolder>/Telvo_Vocabulary_02.zip`. The archive is written under a
+// Writes every regular file below `dataFolder` (subfolders and dot-files included, symbolic
+// links skipped) into `<targetFolder>/Telvo_Vocabulary_02.zip`. The archive is written under a
 // temporary name in `targetFolder`, flushed to the disk and only then renamed over an old
 // archive, so a failure at any point keeps the last good archive and leaves no partial file.
 ArchiveResult archiveDataFolder(const QString& dataFolder, const QString& targetFolder,
@@ -71,7 +71,8 @@ void recoverInterruptedRestore(const QString& dataFolder);
 // into a fresh staging folder and checked first; the current data is touched only when the
 // whole archive was good, and then by renames. On any failure the data folder is as it was.
 // Leftovers of an interrupted earlier restore are put back (a saved copy with no data folder)
-// or removed first.
+// or removed first. After a restore the data folder is another folder: whoever holds the
+// single-instance lock on it takes the lock again.
 RestoreResult restoreDataFolder(const QString& archivePath, const QString& dataFolder,
                                 const RestoreLimits& limits = {},
                                 const CancelCheck& cancelled = {});

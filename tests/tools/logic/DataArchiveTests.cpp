@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <vector>
 #include <zip.h>
 
@@ -198,7 +199,10 @@ TEST_F(DataArchiveTest, RoundTripRestoresEveryFileByteForByte) {
     expectNoLeftovers();
 }
 
+// A link or a pipe in the data folder is not archived (a pipe would block the job).
 TEST_F(DataArchiveTest, EntryNamesPutEveryFileUnderProgramDataAndAreDeflated) {
+    ASSERT_TRUE(QFile::link(data + "/bloknotik.txt", data + "/link.txt"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(data + "/pipe").constData(), 0600), 0);
     ASSERT_EQ(archiveDataFolder(data, stick).status, ArchiveStatus::Archived);
     int error = 0;
     zip_t* za =
