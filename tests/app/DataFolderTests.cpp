@@ -89,15 +89,8 @@ class ExistingFolderTest : public DataFolderTest,
 
 TEST_P(ExistingFolderTest, CreatesExactlyWhatIsMissing) {
     const ExistingCase c = GetParam();
-    DictRecord word;
-    word.Angliyskoe_slovo = QStringLiteral("apple");
-    word.Perevod = QStringLiteral("яблоко");
-    const QByteArray dictionary = word.encode();
-    RangeRecord custom;
-    custom.Vse_slova_slovarya = false;
-    custom.Nachalo_diapazona = 3;
-    custom.Konets_diapazona = 7;
-    const QByteArray range = custom.encode();
+    const QByteArray dictionary = dictRecordLiteral(u"apple", u"", u"яблоко", 0);
+    const QByteArray range = rangeRecordLiteral(false, 3, 7, false);
     const QByteArray groups(1257, '\x05');
     const QByteArray history = bytes({1, 0, 1});
     const QByteArray forgotten = bytes({0, 1, 0});

@@ -30,15 +30,10 @@ protected:
         QDir().mkpath(g.puti.folder);
     }
 
+    // Laid out by hand, so the expected files do not depend on the program's encoder.
     static QByteArray encode(const Word& w) {
-        DictRecord r;
-        r.Angliyskoe_slovo = w.english;
-        r.Transkriptsiya = QStringLiteral("тр");
-        r.Perevod = w.translation;
-        r.Data_dobavleniya = toDelphiDate(w.added);
-        r.Zapreshcheno_k_pokazu = w.excluded;
-        r.Otmecheno = w.marked;
-        return r.encode();
+        return dictRecordLiteral(w.english, u"тр", w.translation, daysSince18991230(w.added),
+                                 w.excluded, w.marked);
     }
 
     // Writes the dictionary (record 1 first) and sets the counters a table load would set.

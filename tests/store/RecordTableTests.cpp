@@ -28,14 +28,8 @@ struct Rec {
 };
 
 QByteArray encode(const Rec& r) {
-    DictRecord d;
-    d.Angliyskoe_slovo = r.english;
-    d.Transkriptsiya = r.transcription;
-    d.Perevod = r.translation;
-    d.Data_dobavleniya = toDelphiDate(r.added);
-    d.Zapreshcheno_k_pokazu = r.excluded;
-    d.Otmecheno = r.marked;
-    return d.encode();
+    return test::dictRecordLiteral(r.english, r.transcription, r.translation,
+                                   test::daysSince18991230(r.added), r.excluded, r.marked);
 }
 
 QByteArray encodeAll(const std::vector<Rec>& recs) {

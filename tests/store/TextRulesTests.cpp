@@ -15,10 +15,7 @@ using telvo::test::writeFile;
 namespace {
 
 QByteArray recordOf(const QString& english) {
-    DictRecord d;
-    d.Angliyskoe_slovo = english;
-    d.Data_dobavleniya = toDelphiDate(QDate(2021, 3, 5));
-    return d.encode();
+    return test::dictRecordLiteral(english, u"", u"", test::daysSince18991230(QDate(2021, 3, 5)));
 }
 
 QByteArray dictionaryOf(const QStringList& words) {

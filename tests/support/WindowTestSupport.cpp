@@ -17,16 +17,9 @@ namespace telvo::test {
 
 QByteArray dictionaryOf(const QList<Word>& words, TranscriptionOf transcription) {
     QByteArray out;
-    for (const Word& w : words) {
-        DictRecord r;
-        r.Angliyskoe_slovo = w.english;
-        r.Transkriptsiya = transcription ? transcription(w) : QStringLiteral("тр");
-        r.Perevod = w.translation;
-        r.Data_dobavleniya = w.added;
-        r.Zapreshcheno_k_pokazu = w.excluded;
-        r.Otmecheno = w.marked;
-        out += r.encode();
-    }
+    for (const Word& w : words)
+        out += dictRecordLiteral(w.english, transcription ? transcription(w) : QStringLiteral("тр"),
+                                 w.translation, w.added, w.excluded, w.marked);
     return out;
 }
 
@@ -148,12 +141,7 @@ void writeDictionary(const TempHome& home, const QList<Word>& words,
 }
 
 void writeRange(const TempHome& home, bool whole, int start, int end, bool toEnd) {
-    RangeRecord range;
-    range.Vse_slova_slovarya = whole;
-    range.Nachalo_diapazona = start;
-    range.Konets_diapazona = end;
-    range.Do_kontsa = toEnd;
-    writeData(home, "upragneniy.uprdat", range.encode());
+    writeData(home, "upragneniy.uprdat", rangeRecordLiteral(whole, start, end, toEnd));
 }
 
 WindowProgram::~WindowProgram() {

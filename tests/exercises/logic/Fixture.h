@@ -46,13 +46,7 @@ protected:
         QByteArray all;
         int32_t allowed = 0;
         for (const Word& w : list) {
-            DictRecord r;
-            r.Angliyskoe_slovo = w.english;
-            r.Transkriptsiya = w.transcription;
-            r.Perevod = w.translation;
-            r.Data_dobavleniya = 44000;
-            r.Zapreshcheno_k_pokazu = w.excluded;
-            all += r.encode();
+            all += dictRecordLiteral(w.english, w.transcription, w.translation, 44000, w.excluded);
             allowed += w.excluded ? 0 : 1;
         }
         writeFile(g.puti.vocabulary, all);

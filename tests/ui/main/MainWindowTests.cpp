@@ -843,10 +843,8 @@ private slots:
     void rememberedRowsBeyondTableAreClamped() {
         TempHome home;
         writeDictionary(home, numberedWords(5));
-        ViewStateRecord state;
-        state.topRow = 90;
-        state.selectedRow = 120;
-        test::writeFile(home.dataFolder() + QStringLiteral("/Start.startdat"), state.encode());
+        test::writeFile(home.dataFolder() + QStringLiteral("/Start.startdat"),
+                        test::viewStateLiteral(true, false, 90, 120, 0));
         TestProgram p(home);
         QCOMPARE(p.form->selectedRow(), 5);
         QCOMPARE(p.wordLabel(), QStringLiteral("word1"));
