@@ -203,6 +203,66 @@ INSTANTIATE_TEST_SUITE_P(Cases, InsertIntoFixedRange,
                                            InsertCase{8, 3, 8}),
                          [](const auto& info) { return "p" + std::to_string(info.param.p); });
 
+// The range file after an insert or a delete at the edges of the range, for each kind of
+// range, in a dictionary of 8 records. Expected numbers worked out by hand from the rules:
+// fixed 3-6, to-end 3-8 and the whole dictionary.
+struct EdgeCase {
+    const char* name;
+    bool whole, toEnd;
+    int start, end;
+    bool insert; // else delete
+    int arg;     // records before the new one, or the deleted number
+    bool wholeAfter, toEndAfter;
+    int startAfter, endAfter;
+};
+
+void PrintTo(const EdgeCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class RangeEdges : public DictionaryEdits, public ::testing::WithParamInterface<EdgeCase> {};
+
+TEST_P(RangeEdges, RangeFileFollowsTheEdit) {
+    const EdgeCase& c = GetParam();
+    givenDictionary(8, c.whole, c.start, c.end, c.toEnd);
+    if (c.insert)
+        insertRecord(g, c.arg, kTexts, kDate);
+    else
+        deleteRecord(g, c.arg);
+    if (c.insert)
+        EXPECT_EQ(hex(readFile(g.puti.vocabulary)),
+                  hex(records(1, c.arg) + newRec() + records(c.arg + 1, 8)));
+    else
+        EXPECT_EQ(hex(readFile(g.puti.vocabulary)),
+                  hex(records(1, c.arg - 1) + records(c.arg + 1, 8)));
+    expectRange(c.wholeAfter, c.startAfter, c.endAfter, c.toEndAfter);
+    expectNoCompanions();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RangeEdges,
+    ::testing::Values(
+        EdgeCase{"FixedInsertBeforeFirst", false, false, 3, 6, true, 2, false, false, 4, 7},
+        EdgeCase{"FixedInsertBehindFirst", false, false, 3, 6, true, 3, false, false, 3, 7},
+        EdgeCase{"FixedInsertBeforeLast", false, false, 3, 6, true, 5, false, false, 3, 7},
+        EdgeCase{"FixedInsertBehindLast", false, false, 3, 6, true, 6, false, false, 3, 6},
+        EdgeCase{"FixedDeleteFirst", false, false, 3, 6, false, 3, false, false, 3, 5},
+        EdgeCase{"FixedDeleteLast", false, false, 3, 6, false, 6, false, false, 3, 5},
+        EdgeCase{"FixedDeleteRightBefore", false, false, 3, 6, false, 2, false, false, 2, 5},
+        EdgeCase{"FixedDeleteRightAfter", false, false, 3, 6, false, 7, false, false, 3, 6},
+        EdgeCase{"ToEndInsertBeforeFirst", false, true, 3, 8, true, 2, false, true, 4, 9},
+        EdgeCase{"ToEndInsertBehindFirst", false, true, 3, 8, true, 3, false, true, 3, 9},
+        EdgeCase{"ToEndInsertBeforeLast", false, true, 3, 8, true, 7, false, true, 3, 9},
+        EdgeCase{"ToEndInsertBehindLast", false, true, 3, 8, true, 8, false, true, 3, 9},
+        EdgeCase{"ToEndDeleteFirst", false, true, 3, 8, false, 3, false, true, 3, 7},
+        EdgeCase{"ToEndDeleteLast", false, true, 3, 8, false, 8, false, true, 3, 7},
+        EdgeCase{"ToEndDeleteRightBefore", false, true, 3, 8, false, 2, false, true, 2, 7},
+        EdgeCase{"WholeInsertAtStart", true, false, 1, 8, true, 0, true, false, 1, 9},
+        EdgeCase{"WholeInsertAtEnd", true, false, 1, 8, true, 8, true, false, 1, 9},
+        EdgeCase{"WholeDeleteFirst", true, false, 1, 8, false, 1, true, false, 1, 7},
+        EdgeCase{"WholeDeleteLast", true, false, 1, 8, false, 8, true, false, 1, 7}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(DictionaryEdits, DeleteFirstOfThreeInWholeRange) {
     givenThreeWithHistories();
     deleteRecord(g, 1);

@@ -97,6 +97,60 @@ INSTANTIATE_TEST_SUITE_P(
         RangeCase{"WholeDelete", Change::Delete, whole(5), 3, 4, whole(4)}),
     [](const ::testing::TestParamInfo<RangeCase>& info) { return std::string(info.param.name); });
 
+// The edges of each kind of range: a record inserted or deleted at the first and the last
+// record of the range and of the dictionary. Fixed 5-10 and to-end 3-8 in dictionaries of 12
+// and 8 records, the whole range 1-5; inserting with p records before the new one, so p =
+// start - 1 puts it in front of the first range record and p = start right behind it.
+INSTANTIATE_TEST_SUITE_P(
+    Edges, RangeBookkeeping,
+    ::testing::Values(
+        RangeCase{"FixedInsertAtDictionaryStart", Change::Insert, fixed(5, 10), 0, 13,
+                  fixed(6, 11)},
+        RangeCase{"FixedInsertBeforeLast", Change::Insert, fixed(5, 10), 9, 13, fixed(5, 11)},
+        RangeCase{"FixedDeleteRightBeforeStart", Change::Delete, fixed(5, 10), 4, 11, fixed(4, 9)},
+        RangeCase{"FixedDeleteDictionaryFirst", Change::Delete, fixed(5, 10), 1, 11, fixed(4, 9)},
+        RangeCase{"FixedDeleteDictionaryLast", Change::Delete, fixed(5, 10), 12, 11, fixed(5, 10)},
+        // A fixed range at the very start and at the very end of the dictionary (6 records).
+        RangeCase{"FixedFromOneInsertAtStart", Change::Insert, fixed(1, 4), 0, 7, fixed(2, 5)},
+        RangeCase{"FixedFromOneInsertBehindFirst", Change::Insert, fixed(1, 4), 1, 7, fixed(1, 5)},
+        RangeCase{"FixedFromOneDeleteFirst", Change::Delete, fixed(1, 4), 1, 5, fixed(1, 3)},
+        RangeCase{"FixedToLastInsertAtEnd", Change::Insert, fixed(3, 6), 6, 7, fixed(3, 6)},
+        RangeCase{"FixedToLastInsertBeforeLast", Change::Insert, fixed(3, 6), 5, 7, fixed(3, 7)},
+        RangeCase{"FixedToLastDeleteLast", Change::Delete, fixed(3, 6), 6, 5, fixed(3, 5)},
+        RangeCase{"FixedToLastAppend", Change::Append, fixed(3, 6), 0, 7, std::nullopt},
+        // To the end: the start moves only for a record in front of it.
+        RangeCase{"ToEndInsertAtDictionaryStart", Change::Insert, toEnd(3, 8), 0, 9, toEnd(4, 9)},
+        RangeCase{"ToEndInsertRightBeforeStart", Change::Insert, toEnd(3, 8), 2, 9, toEnd(4, 9)},
+        RangeCase{"ToEndInsertBehindFirst", Change::Insert, toEnd(3, 8), 3, 9, toEnd(3, 9)},
+        RangeCase{"ToEndInsertBeforeLast", Change::Insert, toEnd(3, 8), 7, 9, toEnd(3, 9)},
+        RangeCase{"ToEndDeleteDictionaryFirst", Change::Delete, toEnd(3, 8), 1, 7, toEnd(2, 7)},
+        RangeCase{"ToEndDeleteFirst", Change::Delete, toEnd(3, 8), 3, 7, toEnd(3, 7)},
+        RangeCase{"ToEndDeleteLast", Change::Delete, toEnd(3, 8), 8, 7, toEnd(3, 7)},
+        RangeCase{"ToEndFromOneInsertAtStart", Change::Insert, toEnd(1, 8), 0, 9, toEnd(2, 9)},
+        RangeCase{"ToEndFromOneDeleteFirst", Change::Delete, toEnd(1, 8), 1, 7, toEnd(1, 7)},
+        // The end follows the dictionary even where the stored end lagged behind it.
+        RangeCase{"ToEndLaggingAppend", Change::Append, toEnd(3, 5), 0, 9, toEnd(3, 9)},
+        RangeCase{"ToEndLaggingInsertAfterEnd", Change::Insert, toEnd(3, 5), 7, 9, toEnd(3, 9)},
+        RangeCase{"ToEndLaggingDeleteAfterEnd", Change::Delete, toEnd(3, 5), 7, 7, toEnd(3, 7)},
+        // The whole dictionary: first and last record, whatever numbers were stored.
+        RangeCase{"WholeDeleteFirst", Change::Delete, whole(5), 1, 4, whole(4)},
+        RangeCase{"WholeDeleteLast", Change::Delete, whole(5), 5, 4, whole(4)},
+        RangeCase{"WholeInsertBeforeLast", Change::Insert, whole(5), 4, 6, whole(6)},
+        RangeCase{"WholeStaleNumbersInsert", Change::Insert, RangeRecord{true, 3, 4, false}, 0, 6,
+                  whole(6)},
+        RangeCase{"WholeStaleNumbersAppend", Change::Append, RangeRecord{true, 3, 4, false}, 0, 6,
+                  whole(6)},
+        RangeCase{"WholeStaleNumbersDelete", Change::Delete, RangeRecord{true, 3, 4, false}, 5, 4,
+                  whole(4)},
+        // Losing the last record: from a to-end range at the dictionary's end, and a fixed
+        // range of one record at record 1.
+        RangeCase{"ToEndOnlyLastRecordDeleted", Change::Delete, toEnd(8, 8), 8, 7, whole(7)},
+        RangeCase{"FixedOnlyFirstRecordDeleted", Change::Delete, fixed(1, 1), 1, 5, whole(5)},
+        // Not emptied: a range of two records keeps one.
+        RangeCase{"FixedTwoDeleteFirst", Change::Delete, fixed(4, 5), 4, 9, fixed(4, 4)},
+        RangeCase{"FixedTwoDeleteSecond", Change::Delete, fixed(4, 5), 5, 9, fixed(4, 4)}),
+    [](const ::testing::TestParamInfo<RangeCase>& info) { return std::string(info.param.name); });
+
 class RangeFile : public DataFolderTest {};
 
 TEST_F(RangeFile, ReadTakesStoredNumbersOrWholeDictionary) {
