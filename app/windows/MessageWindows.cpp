@@ -21,8 +21,9 @@ constexpr int kButtonHeight = 25;
 constexpr int kPictureSize = 48;
 constexpr int kPictureLeft = 32;
 
-// Caption, fixed client size, white face, the picture at the left, the fixed-size bold text
-// label (word-wrapped; what does not fit is cut off) and the bottom strip for the buttons.
+// Caption, fixed client size, white face, the picture at the left, the bold text label
+// (word-wrapped; a text longer than it makes the label and the window taller, see LabelFit)
+// and the bottom strip for the buttons.
 QLabel* buildWindow(QDialog* w, const char* className, const QString& caption, QSize client,
                     QStyle::StandardPixmap picture, const QString& labelName, QRect labelRect,
                     QWidget** strip) {
@@ -100,11 +101,13 @@ TForma_soobshenie::TForma_soobshenie(Globalnye_peremennye_slovarya& g, QWidget* 
         addButton(strip, QStringLiteral("Кнопка_закрыть"), QStringLiteral("Закрыть"), 350, 177);
     Knopka_zakryt->setDefault(true);
     connect(Knopka_zakryt, &QPushButton::clicked, this, &QDialog::accept);
+    fit_.emplace(Nadpis_tekst_soobshcheniya);
 }
 
 void TForma_soobshenie::setVisible(bool visible) {
     if (visible && !isVisible()) {
         Nadpis_tekst_soobshcheniya->setText(g_.Tekst_soobshcheniya);
+        fit_->fit();
         Knopka_zakryt->setFocus();
         stackAboveActiveWindow(this);
     }
@@ -133,12 +136,14 @@ TForma_vopros_s_viborom::TForma_vopros_s_viborom(Globalnye_peremennye_slovarya& 
         accept();
     });
     connect(Knopka_net, &QPushButton::clicked, this, &QDialog::reject);
+    fit_.emplace(Nadpis_tekst_voprosa);
 }
 
 void TForma_vopros_s_viborom::setVisible(bool visible) {
     if (visible && !isVisible()) {
         g_.Otvet_da = false;
         Nadpis_tekst_voprosa->setText(g_.Tekst_voprosa);
+        fit_->fit();
         Knopka_net->setFocus();
         stackAboveActiveWindow(this);
     }
@@ -163,11 +168,13 @@ TForma_soobschenie_ob_oschibke::TForma_soobschenie_ob_oschibke(Globalnye_peremen
         addButton(strip, QStringLiteral("Кнопка_закрыть"), QStringLiteral("Закрыть"), 390, 153);
     Knopka_zakryt->setDefault(true);
     connect(Knopka_zakryt, &QPushButton::clicked, this, &QDialog::accept);
+    fit_.emplace(Oblast_teksta_soobshcheniya);
 }
 
 void TForma_soobschenie_ob_oschibke::setVisible(bool visible) {
     if (visible && !isVisible()) {
         Oblast_teksta_soobshcheniya->setText(g_.Tekst_oshibki);
+        fit_->fit();
         Knopka_zakryt->setFocus();
         stackAboveActiveWindow(this);
     }

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "app/core/Globals.h"
+#include "app/windows/TextFit.h"
 
 #include <QDialog>
+#include <optional>
 
 class QLabel;
 class QPushButton;
@@ -28,6 +30,7 @@ protected:
 
 private:
     Globalnye_peremennye_slovarya& g_;
+    std::optional<LabelFit> fit_;
 };
 
 // "Вопрос": text from Tekst_voprosa; Otvet_da is true afterwards only when "Да" was pressed.
@@ -46,6 +49,7 @@ protected:
 
 private:
     Globalnye_peremennye_slovarya& g_;
+    std::optional<LabelFit> fit_;
 };
 
 // "Сообщение об ошибке": rule violations, text from Tekst_oshibki; centred on the desktop.
@@ -64,6 +68,7 @@ protected:
 
 private:
     Globalnye_peremennye_slovarya& g_;
+    std::optional<LabelFit> fit_;
 };
 
 } // namespace telvo

@@ -3,6 +3,7 @@
 #include "app/core/SystemMessage.h"
 #include "app/windows/Messages.h"
 #include "app/windows/Okna.h"
+#include "app/windows/TextFit.h"
 #include "exercises/windows/ExerciseRunner.h"
 #include "ui/common/ButtonKeys.h"
 #include "ui/common/Dialogs.h"
@@ -296,6 +297,7 @@ TranslationWindow::TranslationWindow(Globalnye_peremennye_slovarya& g, Translati
                    QRect(width - 130, height - 40, 124, 28));
 
     choice_ = new ChoiceList(list, [this](int row) { onPick(row); });
+    questionFit_.emplace(questionLabel);
     connect(Knopka_zabyl, &QPushButton::clicked, this, &TranslationWindow::forget);
     connect(Knopka_ostanovit_pokaz, &QPushButton::clicked, this, &TranslationWindow::stop);
     // F5 forgets even while the button is disabled (in the forgotten view).
@@ -363,6 +365,7 @@ void TranslationWindow::showPresented(const PresentOutcome& out) {
         break;
     }
     questionLabel->setText(exercise_.question());
+    questionFit_->fit();
     choice_->fill(exercise_.cells().data(), TranslationExercise::kRows, exercise_.selectedRow());
     if (!out.clipboardText.isEmpty())
         QGuiApplication::clipboard()->setText(out.clipboardText);
@@ -520,6 +523,9 @@ void TForma_vspomnit_zabitie_slova::refresh() {
     Knopka_ostanovit_pokaz->setText(exercise_.stopCaption());
     Nadpis_pervyy_vybrannyy_variant->setText(exercise_.firstText());
     Nadpis_vtoroy_vybrannyy_variant->setText(exercise_.secondText());
+    // The two lines sit one under the other: a long text gets a smaller size instead.
+    shrinkFontToFit(Nadpis_pervyy_vybrannyy_variant, pixelFont(16, true));
+    shrinkFontToFit(Nadpis_vtoroy_vybrannyy_variant, pixelFont(16, true));
     Nadpis_pravilno->setText(exercise_.rightText());
     Knopka_udalit_vybrannuyu_paru->setEnabled(exercise_.clearEnabled());
     Knopka_sleduyushchaya_portsiya_slov->setEnabled(exercise_.nextPortionEnabled());
@@ -603,6 +609,7 @@ TForma_naiyti_perevod::TForma_naiyti_perevod(Globalnye_peremennye_slovarya& g, Q
     Nadpis_angliyskoe_slovo =
         makeLabel(this, "Надпись_английское_слово", QRect(5, 6, 400, 30), pixelFont(18, true));
     Nadpis_angliyskoe_slovo->setAlignment(Qt::AlignCenter);
+    Nadpis_angliyskoe_slovo->setWordWrap(true);
     Tablitsa_perevodov = makeList(this, "Таблица_переводов", QRect(5, 42, 400, 10 * 22 + 4), 10, 21,
                                   1, 13, QColor(199, 199, 255));
     Knopka_otmetit_slovo_kak_zabytoe = makeButton(this, "Кнопка_отметить_слово_как_забытое",
@@ -613,6 +620,7 @@ TForma_naiyti_perevod::TForma_naiyti_perevod(Globalnye_peremennye_slovarya& g, Q
         makeButton(this, "Кнопка_закрыть", QStringLiteral("Закрыть"), QRect(300, 290, 105, 30));
 
     choice_ = new ChoiceList(Tablitsa_perevodov, [this](int row) { onPick(row); });
+    wordFit_.emplace(Nadpis_angliyskoe_slovo);
     connect(Knopka_zakryt, &QPushButton::clicked, this, &QDialog::reject);
     connect(Knopka_otmetit_slovo_kak_zabytoe, &QPushButton::clicked, this,
             &TForma_naiyti_perevod::toggleForgotten);
@@ -631,6 +639,9 @@ void TForma_naiyti_perevod::showEvent(QShowEvent* event) {
     const MainWindow* main = mainWindow(g_);
     const QString word = main ? main->wordLabelText() : QString();
     Nadpis_angliyskoe_slovo->setText(word);
+    // A long text takes two lines; the window grows and is centred again.
+    wordFit_->fit();
+    centreOnOwner(this);
     Knopka_otmetit_slovo_kak_zabytoe->setEnabled(exercise_.forgetButtonEnabled());
     exercise_.onShow(word);
     setWindowTitle(exercise_.caption());

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "app/core/Globals.h"
+#include "app/windows/TextFit.h"
 #include "exercises/logic/FindTranslation.h"
 #include "exercises/logic/Pairs.h"
 #include "exercises/logic/Translation.h"
 #include "ui/common/MainWindow.h"
 
 #include <QDialog>
+#include <optional>
 
 class QLabel;
 class QPushButton;
@@ -73,6 +75,7 @@ private:
     TranslationKind kind_;
     TranslationExercise exercise_;
     ChoiceList* choice_ = nullptr;
+    std::optional<LabelFit> questionFit_;
 };
 
 // "Найти английское слово": the Russian translation is shown, the English word is picked.
@@ -152,6 +155,7 @@ private:
     Globalnye_peremennye_slovarya& g_;
     FindTranslation exercise_;
     ChoiceList* choice_ = nullptr;
+    std::optional<LabelFit> wordFit_;
 };
 
 } // namespace telvo

@@ -2,6 +2,7 @@
 
 #include "app/windows/Messages.h"
 #include "app/windows/Okna.h"
+#include "app/windows/TextFit.h"
 #include "exercises/windows/ExerciseRunner.h"
 #include "ui/common/ButtonKeys.h"
 #include "ui/common/Dialogs.h"
@@ -48,7 +49,8 @@ WindowDef windowDef(RecognitionKind kind) {
 
 // ---- Hint windows ---------------------------------------------------------------------------
 
-HintWindow::HintWindow(const char* name, QSize clientSize, QWidget* parent) : QDialog(parent) {
+HintWindow::HintWindow(const char* name, QSize clientSize, QWidget* parent)
+    : QDialog(parent), base_(clientSize) {
     setObjectName(QString::fromUtf8(name));
     setWindowTitle(QStringLiteral("Подсказка"));
     setFixedSize(clientSize);
@@ -62,6 +64,7 @@ HintWindow::HintWindow(const char* name, QSize clientSize, QWidget* parent) : QD
     Nadpis_soderzhanie_podskazki->setObjectName(QStringLiteral("Надпись_содержание_подсказки"));
     Nadpis_soderzhanie_podskazki->setFont(boldPixels(27));
     Nadpis_soderzhanie_podskazki->setAlignment(Qt::AlignCenter);
+    Nadpis_soderzhanie_podskazki->setWordWrap(true);
     Knopka_zakryt = makeButton(this, "Кнопка_закрыть", QStringLiteral("Закрыть"));
     Knopka_zakryt->setDefault(true);
 
@@ -79,6 +82,8 @@ HintWindow::HintWindow(const char* name, QSize clientSize, QWidget* parent) : QD
 
 void HintWindow::setHint(const QString& text) {
     Nadpis_soderzhanie_podskazki->setText(text);
+    // A long text takes more lines and the window grows down to show them.
+    fitWindowHeight(this, base_);
 }
 
 TForma_podskazka_dlya_angliyskogo_slova::TForma_podskazka_dlya_angliyskogo_slova(QWidget* parent)
@@ -103,6 +108,7 @@ RecognitionWindow::RecognitionWindow(Globalnye_peremennye_slovarya& g, Recogniti
     Nadpis_sluchaynoe_slovo->setObjectName(QString::fromUtf8(def.wordLabel));
     Nadpis_sluchaynoe_slovo->setFont(boldPixels(def.wordPixels));
     Nadpis_sluchaynoe_slovo->setAlignment(Qt::AlignCenter);
+    Nadpis_sluchaynoe_slovo->setWordWrap(true);
     Nadpis_sluchaynoe_slovo->installEventFilter(this);
 
     Nadpis_ostatok_slov = new QLabel(this);
@@ -162,6 +168,7 @@ void RecognitionWindow::showCurrent() {
     Nadpis_sluchaynoe_slovo->setText(exercise_.shownWord());
     Nadpis_sluchaynoe_slovo->setToolTip(exercise_.wordLabelHint());
     setWindowTitle(exercise_.caption());
+    fitWindowHeight(this, QSize(814, 112));
 }
 
 void RecognitionWindow::showEvent(QShowEvent* event) {

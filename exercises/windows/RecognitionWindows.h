@@ -22,6 +22,9 @@ public:
 
 protected:
     HintWindow(const char* name, QSize clientSize, QWidget* parent);
+
+private:
+    QSize base_;
 };
 
 class TForma_podskazka_dlya_angliyskogo_slova : public HintWindow {

@@ -22,7 +22,7 @@ namespace {
 
 const QString kLongText = QStringLiteral(
     "Очень длинный текст сообщения, который никак не помещается в отведённую для него надпись: "
-    "он переносится по словам, а то, что не вошло, обрезается, но окно не растёт ни на пиксель.");
+    "он переносится по словам, и окно вырастает вниз настолько, чтобы его было видно целиком.");
 
 // Runs `act` on the modal window as soon as it is up.
 template <class Window> void whenShown(std::function<void(Window*)> act) {
@@ -147,9 +147,16 @@ private slots:
             QVERIFY(label);
             QCOMPARE(label->text(), kLongText);
             QVERIFY(label->wordWrap());
-            // The long text is cut off, the label and the window keep their size.
-            QCOMPARE(label->size(), labelSize);
-            QCOMPARE(w->size(), errorWindow ? QSize(560, 98) : QSize(537, 91));
+            // The long text wraps into more lines: the label keeps its width and grows down
+            // to hold them all, and the window grows by as much, keeping its width.
+            const QSize windowSize = errorWindow ? QSize(560, 98) : QSize(537, 91);
+            QCOMPARE(label->width(), labelSize.width());
+            QVERIFY(label->height() > labelSize.height());
+            QVERIFY(label->height() >= label->heightForWidth(label->width()));
+            QCOMPARE(w->width(), windowSize.width());
+            QCOMPARE(w->height() - windowSize.height(), label->height() - labelSize.height());
+            auto* close = w->findChild<QPushButton*>(QStringLiteral("Кнопка_закрыть"));
+            QVERIFY(close->mapTo(w, QPoint(0, 0)).y() >= w->height() - 35);
             QCOMPARE(w->focusWidget()->objectName(), QStringLiteral("Кнопка_закрыть"));
             seen = true;
             if (byEsc)

@@ -365,7 +365,14 @@ QIcon commandIcon(const ActionDef& def) {
 QLabel* makePane(QWidget* parent, const char* name, int width, const char* hint) {
     auto* pane = new QLabel(parent);
     pane->setObjectName(QString::fromUtf8(name));
-    pane->setFixedWidth(width);
+    // The given width is a minimum: a text wider than it (big counts in a wider font than the
+    // one the widths were made for) widens its pane. The condensed face keeps the whole row
+    // within the window even at six-digit counts.
+    QFont font = pane->font();
+    font.setStretch(QFont::Condensed);
+    pane->setFont(font);
+    pane->setMinimumWidth(width);
+    pane->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     pane->setTextFormat(Qt::PlainText);
     pane->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);

@@ -114,6 +114,8 @@ private:
     QWidget* buildTable();
     QWidget* buildLowerPanel();
     void buildStatusBar();
+    // Widens the "Номер" column when the largest record number does not fit its 40 pixels.
+    void fitNumberColumn();
     // Connects and enables the search, jump, marking and exclusion commands.
     void installSearchAndMarkCommands();
 

@@ -4,6 +4,7 @@
 #include "ui/main/TMainForm.h"
 
 #include "app/windows/Messages.h"
+#include "app/windows/TextFit.h"
 #include "store/DataFolder.h"
 #include "store/Forgotten.h"
 #include "store/Range.h"
@@ -13,6 +14,7 @@
 #include "store/Search.h"
 #include "store/TextRules.h"
 #include "ui/common/FlagIndicator.h"
+#include "ui/common/Fonts.h"
 #include "ui/main/ClickableLabel.h"
 #include "ui/main/RecordTableDelegate.h"
 #include "ui/main/RecordTableView.h"
@@ -174,6 +176,7 @@ void TMainForm::Vyvod_soderzhaniya_vsey_tablitsy() {
     const int top = table_->topRow();
     model_->reload();
     const int rows = model_->rowCount();
+    fitNumberColumn();
     table_->setCurrentIndex(model_->index(std::clamp(row, 1, rows) - 1, RecordTableModel::Angl));
     table_->setTopRow(std::clamp(top, 1, rows));
     if (g_.Kolichestvo_zapisey == 0) {
@@ -181,6 +184,13 @@ void TMainForm::Vyvod_soderzhaniya_vsey_tablitsy() {
         panes_[0]->setText(QStringLiteral("  Записей = 0 (0)"));
         panes_[1]->clear();
     }
+}
+
+void TMainForm::fitNumberColumn() {
+    // The cell text is drawn 5 pixels in from the left and clipped 2 pixels before the right
+    // edge (the grid line); the given 40 pixels stay the minimum.
+    const QString widest = recordNumberCellText(std::max(g_.Kolichestvo_zapisey, 1));
+    table_->setColumnWidth(RecordTableModel::Nomer, widthToShow(table_->font(), widest, 4, 40));
 }
 
 QString TMainForm::wordLabelText() const {
@@ -225,6 +235,8 @@ void TMainForm::Otobrazit_angliyskoe_slovo_v_verkhney_paneli(int row) {
     const QString text =
         row >= 1 && row <= model_->rowCount() ? model_->english(row - 1) : QString();
     wordLabel_->setText(text);
+    // A long English text gets a smaller size rather than losing its end.
+    shrinkFontToFit(wordLabel_, tahomaFont(28, true));
     lastShownRow_ = row;
     QGuiApplication::clipboard()->setText(text);
     if (rowChanged_)
