@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -139,9 +140,21 @@ QTableWidget* makeList(QWidget* parent, const char* name, const QRect& area, int
     return list;
 }
 
+// Room for a cell's text: the column less the 5-pixel inset and the item's frame.
+int cellTextRoom(const QTableWidget* list) {
+    return list->columnWidth(0) - 5 - 8;
+}
+
 void setCellTexts(QTableWidget* list, const QString* texts, int count) {
-    for (int r = 0; r < count && r < list->rowCount(); ++r)
+    for (int r = 0; r < count && r < list->rowCount(); ++r) {
+        // A long text (a 60-letter translation) gets a smaller size, not an elided end.
+        QFont font = list->font();
+        for (int px = font.pixelSize();
+             px > 8 && QFontMetrics(font).horizontalAdvance(texts[r]) > cellTextRoom(list); --px)
+            font.setPixelSize(px - 1);
+        list->item(r, 0)->setFont(font);
         list->item(r, 0)->setText(texts[r]);
+    }
 }
 
 } // namespace

@@ -75,13 +75,30 @@ QString cutOff(const QLabel* label) {
     return label->objectName() + u' ' + why + QStringLiteral(": ") + text;
 }
 
-// The labels of `w` (shown ones) that cut their text.
+// The labels of `w` (shown ones) that cut their text, and the cells of its answer lists whose
+// text does not fit the column less the 5-pixel inset and the item frame.
 QStringList cutLabels(QWidget* w) {
     QStringList out;
     for (QLabel* label : w->findChildren<QLabel*>())
         if (label->isVisibleTo(w))
             if (const QString why = cutOff(label); !why.isEmpty())
                 out << why;
+    for (QTableWidget* list : w->findChildren<QTableWidget*>()) {
+        for (int r = 0; r < list->rowCount(); ++r) {
+            const QTableWidgetItem* item = list->item(r, 0);
+            if (!item || item->text().isEmpty())
+                continue;
+            const QFont font = item->data(Qt::FontRole).isValid() ? item->font() : list->font();
+            const int width = QFontMetrics(font).horizontalAdvance(item->text());
+            if (width > list->columnWidth(0) - 5 - 8)
+                out << list->objectName() +
+                           QStringLiteral(" row %1 needs %2 in %3: ")
+                               .arg(r)
+                               .arg(width)
+                               .arg(list->columnWidth(0) - 13) +
+                           item->text();
+        }
+    }
     return out;
 }
 
