@@ -138,7 +138,7 @@ for root, dirs, files in os.walk(here):
         if f == ".git" and rel == ".":
             continue
         if not os.path.exists(b) or not filecmp.cmp(a, b, shallow=False):
-            shutil.copy2(a, b)
+            shutil.copy(a, b)  # content and mode with a fresh time: the build redoes it
 PY
 if [ ! -f "$build/build.ninja" ]; then
     cmake -S "$src" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTELVO_WERROR=OFF \
