@@ -211,6 +211,22 @@ INSTANTIATE_TEST_SUITE_P(
         DictFieldCase{"marked", [](DictRecord& r) { r.Otmecheno = true; }, 169, bytes({1})}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST(DictRecordLayout, TextsOneLongerThanTheirFieldsAreCut) {
+    DictRecord r;
+    r.Angliyskoe_slovo = QString(46, QLatin1Char('E'));
+    r.Transkriptsiya = QString(51, QChar(0x0442));
+    r.Perevod = QString(61, QChar(0x043F));
+    QByteArray expected(176, '\0');
+    expected.replace(0, 46, bytes({45}) + QByteArray(45, 'E'));
+    expected.replace(46, 51, bytes({50}) + QByteArray(50, '\xF2'));
+    expected.replace(97, 61, bytes({60}) + QByteArray(60, '\xEF'));
+    EXPECT_EQ(hex(r.encode()), hex(expected));
+    const DictRecord back = DictRecord::decode(expected.constData());
+    EXPECT_EQ(back.Angliyskoe_slovo, QString(45, QLatin1Char('E')));
+    EXPECT_EQ(back.Transkriptsiya, QString(50, QChar(0x0442)));
+    EXPECT_EQ(back.Perevod, QString(60, QChar(0x043F)));
+}
+
 TEST(DictRecordLayout, AllFieldsTogether) {
     DictRecord r;
     r.Angliyskoe_slovo = QStringLiteral("cab");

@@ -5,10 +5,6 @@
 #include "app/core/Globals.h"
 #include "app/windows/MessageWindows.h"
 #include "app/windows/Okna.h"
-#include "exercises/windows/ChoiceCommands.h"
-#include "exercises/windows/ChoiceWindows.h"
-#include "exercises/windows/ExerciseCommands.h"
-#include "exercises/windows/RecognitionWindows.h"
 #include "store/RecordTableModel.h"
 #include "tests/support/TestSupport.h"
 #include "tests/support/WindowTestSupport.h"
@@ -224,22 +220,10 @@ QList<Word> longWords(int n) {
     return words;
 }
 
-class Program : public WindowProgram {
+// The whole program on one data folder, as it starts.
+class TestProgram : public WindowProgram {
 public:
-    explicit Program(const TempHome& home) : WindowProgram(home) { start(); }
-
-protected:
-    void installWindows() override {
-        installExerciseRangeCommands(*form, *g);
-        okna.Forma_okno_pokaza_slova = new TForma_okno_pokaza_slova(*g, form.get());
-        okna.Forma_okno_pokaza_russkogo_slova =
-            new TForma_okno_pokaza_russkogo_slova(*g, form.get());
-        okna.Forma_podskazka_dlya_russkogo_slova =
-            new TForma_podskazka_dlya_russkogo_slova(okna.Forma_okno_pokaza_russkogo_slova);
-        okna.Forma_podskazka_dlya_angliyskogo_slova =
-            new TForma_podskazka_dlya_angliyskogo_slova(okna.Forma_okno_pokaza_slova);
-        installChoiceExerciseCommands(*form, *g);
-    }
+    explicit TestProgram(const TempHome& home) : WindowProgram(home) { start(); }
 };
 
 } // namespace
@@ -330,7 +314,7 @@ private slots:
         QFETCH(QString, hint);
         TempHome home;
         writeDictionary(home, longWords(12));
-        Program p(home);
+        TestProgram p(home);
         auto cut = std::make_shared<QStringList>();
         auto seen = std::make_shared<int>(0);
         whenModal(window, [=](QWidget* w) {
@@ -357,8 +341,7 @@ private slots:
         QCOMPARE(*seen, hint.isEmpty() ? 1 : 2);
         QVERIFY2(cut->isEmpty(), qPrintable(cut->join(u'\n')));
         // The main window's word label holds the longest English text too.
-        QVERIFY2(cutLabels(p.form.get()).isEmpty(),
-                 qPrintable(cutLabels(p.form.get()).join(u'\n')));
+        QVERIFY2(cutLabels(p.form).isEmpty(), qPrintable(cutLabels(p.form).join(u'\n')));
     }
 
     // At 100 000 records the number column shows "100000" and every status pane its whole text,
@@ -368,7 +351,7 @@ private slots:
         QList<Word> words = numberedWords(100000);
         words.last().english = longEnglish(0);
         writeDictionary(home, words);
-        Program p(home);
+        TestProgram p(home);
         QCOMPARE(p.form->model().cellText(0, RecordTableModel::Nomer), QStringLiteral(" 100000"));
         const QFontMetrics fm(p.table().font());
         // The cell text starts 5 pixels in and is clipped 2 pixels before the grid line.
@@ -376,7 +359,7 @@ private slots:
                 p.table().columnWidth(RecordTableModel::Nomer));
         QCOMPARE(p.pane("Панель_вывода_количества_записей"),
                  QStringLiteral("  Записей = 100000 (100000)"));
-        const QStringList cut = cutLabels(p.form.get());
+        const QStringList cut = cutLabels(p.form);
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
         // No pane is pushed out of the status bar.
         QStatusBar* bar = p.form->statusBar();
