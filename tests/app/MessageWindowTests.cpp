@@ -1,9 +1,9 @@
+#include "app/core/Failure.h"
+#include "app/core/SystemMessage.h"
 #include "app/windows/GuiReporting.h"
 #include "app/windows/MessageWindows.h"
 #include "app/windows/Messages.h"
 #include "app/windows/Okna.h"
-#include "app/core/Failure.h"
-#include "app/core/SystemMessage.h"
 #include "platform/gui/Application.h"
 
 #include <QAbstractButton>
