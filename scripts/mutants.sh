@@ -26,18 +26,38 @@ fi
 filter="${1:-}"
 
 # name | file | occurrence of the text in the file (1 = first) | text | replacement
+# (changes to a header come last: each rebuilds most of the tree)
 mutants=$(
     cat <<'EOF'
-dict-english-offset|store/Records.h|1|kEnglishOffset = 0;|kEnglishOffset = 1;
-dict-english-width|store/Records.h|1|kEnglishMax = 45;|kEnglishMax = 44;
-dict-transcription-offset|store/Records.h|1|kTranscriptionOffset = 46;|kTranscriptionOffset = 47;
-dict-transcription-width|store/Records.h|1|kTranscriptionMax = 50;|kTranscriptionMax = 49;
-dict-translation-offset|store/Records.h|1|kTranslationOffset = 97;|kTranslationOffset = 98;
-dict-translation-width|store/Records.h|1|kTranslationMax = 60;|kTranslationMax = 61;
-dict-date-offset|store/Records.h|1|kDateOffset = 160;|kDateOffset = 161;
-dict-excluded-offset|store/Records.h|1|kExcludedOffset = 168;|kExcludedOffset = 167;
-dict-marked-offset|store/Records.h|1|kMarkedOffset = 169;|kMarkedOffset = 170;
-dict-record-size|store/Records.h|1|static constexpr int kSize = 176;|static constexpr int kSize = 177;
+insert-to-end-start|store/Range.cpp|1|if (p < range.Nachalo_diapazona)|if (p <= range.Nachalo_diapazona)
+insert-fixed-start|store/Range.cpp|2|if (p < range.Nachalo_diapazona)|if (p <= range.Nachalo_diapazona)
+insert-fixed-inside-low|store/Range.cpp|1|range.Nachalo_diapazona <= p &&|range.Nachalo_diapazona < p &&
+insert-fixed-inside-high|store/Range.cpp|1|p < range.Konets_diapazona)|p <= range.Konets_diapazona)
+insert-to-end-end|store/Range.cpp|3|r.Konets_diapazona = newCount;|r.Konets_diapazona = newCount - 1;
+insert-whole-end|store/Range.cpp|2|r.Konets_diapazona = newCount;|r.Konets_diapazona = newCount + 1;
+delete-to-end-start|store/Range.cpp|1|if (n < range.Nachalo_diapazona)|if (n <= range.Nachalo_diapazona)
+delete-fixed-start|store/Range.cpp|2|if (n < range.Nachalo_diapazona)|if (n <= range.Nachalo_diapazona)
+delete-fixed-inside-low|store/Range.cpp|1|range.Nachalo_diapazona <= n &&|range.Nachalo_diapazona < n &&
+delete-fixed-inside-high|store/Range.cpp|1|n <= range.Konets_diapazona)|n < range.Konets_diapazona)
+delete-to-end-end|store/Range.cpp|5|r.Konets_diapazona = newCount;|r.Konets_diapazona = newCount + 1;
+append-fixed-unchanged|store/Range.cpp|1|!range.Vse_slova_slovarya && !range.Do_kontsa|!range.Vse_slova_slovarya || !range.Do_kontsa
+append-whole-start|store/Range.cpp|1|        r.Nachalo_diapazona = 1;\n    r.Konets_diapazona = newCount;|        r.Nachalo_diapazona = 2;\n    r.Konets_diapazona = newCount;
+emptied-comparison|store/Range.cpp|1|range.Konets_diapazona >= range.Nachalo_diapazona|range.Konets_diapazona > range.Nachalo_diapazona
+emptied-to-end-cleared|store/Range.cpp|1|r.Do_kontsa = false;|r.Do_kontsa = true;
+emptied-end|store/Range.cpp|1|r.Konets_diapazona = count;|r.Konets_diapazona = count - 1;
+range-size|store/Range.cpp|1|r.Konets_diapazona - r.Nachalo_diapazona + 1;|r.Konets_diapazona - r.Nachalo_diapazona;
+read-whole-end|store/Range.cpp|1|r.Konets_diapazona = g.Kolichestvo_zapisey;|r.Konets_diapazona = g.Kolichestvo_zapisey - 1;
+read-whole-start|store/Range.cpp|1|            r.Nachalo_diapazona = 1;\n            r.Konets_diapazona = g.Kolichestvo_zapisey;|            r.Nachalo_diapazona = 0;\n            r.Konets_diapazona = g.Kolichestvo_zapisey;
+random-multiplier|app/core/Random.cpp|1|seed * 134775813u + 1u|seed * 134775815u + 1u
+random-increment|app/core/Random.cpp|1|seed * 134775813u + 1u|seed * 134775813u + 3u
+random-upper-bits|app/core/Random.cpp|1|>> 32);|>> 31);
+random-advance-first|app/core/Random.cpp|1|    seed = seed * 134775813u + 1u;\n    if (n <= 0)\n        return 0;\n    return static_cast<int32_t>((static_cast<uint64_t>(seed) * static_cast<uint32_t>(n)) >> 32);|    if (n <= 0)\n        return 0;\n    const uint32_t before = seed;\n    seed = seed * 134775813u + 1u;\n    return static_cast<int32_t>((static_cast<uint64_t>(before) * static_cast<uint32_t>(n)) >> 32);
+history-below-range|store/Histories.cpp|1|recordNumber < g.Nachalo_diapazona|recordNumber <= g.Nachalo_diapazona
+history-above-range|store/Histories.cpp|1|recordNumber > g.Konets_diapazona|recordNumber >= g.Konets_diapazona
+history-position|store/Histories.cpp|1|recordNumber - g.Nachalo_diapazona, value|recordNumber - g.Nachalo_diapazona + 1, value
+number-blanks-10|store/RecordTableModel.cpp|1|number < 10 ? 7|number <= 10 ? 7
+number-blanks-100|store/RecordTableModel.cpp|1|number < 100 ? 5|number <= 100 ? 5
+number-blanks-1000|store/RecordTableModel.cpp|1|number < 1000 ? 3|number <= 1000 ? 3
 dict-decode-excluded|store/Records.cpp|1|getBool(p + kExcludedOffset)|getBool(p + kExcludedOffset + 1)
 dict-decode-marked|store/Records.cpp|1|getBool(p + kMarkedOffset)|getBool(p + kMarkedOffset + 1)
 dict-decode-date|store/Records.cpp|1|getF64(p + kDateOffset)|getF64(p + kDateOffset + 1)
@@ -71,35 +91,16 @@ string-cut|store/Binary.cpp|1|toCp1251(text).left(maxLen)|toCp1251(text).left(ma
 string-clamp|store/Binary.cpp|1|static_cast<unsigned char>(p[0]), maxLen)|static_cast<unsigned char>(p[0]), maxLen + 1)
 string-zero-fill|store/Binary.cpp|1|static_cast<size_t>(maxLen) + 1);|static_cast<size_t>(maxLen));
 date-epoch|store/Binary.cpp|1|kDelphiEpoch(1899, 12, 30)|kDelphiEpoch(1899, 12, 31)
-insert-to-end-start|store/Range.cpp|1|if (p < range.Nachalo_diapazona)|if (p <= range.Nachalo_diapazona)
-insert-fixed-start|store/Range.cpp|2|if (p < range.Nachalo_diapazona)|if (p <= range.Nachalo_diapazona)
-insert-fixed-inside-low|store/Range.cpp|1|range.Nachalo_diapazona <= p &&|range.Nachalo_diapazona < p &&
-insert-fixed-inside-high|store/Range.cpp|1|p < range.Konets_diapazona)|p <= range.Konets_diapazona)
-insert-to-end-end|store/Range.cpp|3|r.Konets_diapazona = newCount;|r.Konets_diapazona = newCount - 1;
-insert-whole-end|store/Range.cpp|2|r.Konets_diapazona = newCount;|r.Konets_diapazona = newCount + 1;
-delete-to-end-start|store/Range.cpp|1|if (n < range.Nachalo_diapazona)|if (n <= range.Nachalo_diapazona)
-delete-fixed-start|store/Range.cpp|2|if (n < range.Nachalo_diapazona)|if (n <= range.Nachalo_diapazona)
-delete-fixed-inside-low|store/Range.cpp|1|range.Nachalo_diapazona <= n &&|range.Nachalo_diapazona < n &&
-delete-fixed-inside-high|store/Range.cpp|1|n <= range.Konets_diapazona)|n < range.Konets_diapazona)
-delete-to-end-end|store/Range.cpp|5|r.Konets_diapazona = newCount;|r.Konets_diapazona = newCount + 1;
-append-fixed-unchanged|store/Range.cpp|1|!range.Vse_slova_slovarya && !range.Do_kontsa|!range.Vse_slova_slovarya || !range.Do_kontsa
-append-whole-start|store/Range.cpp|1|        r.Nachalo_diapazona = 1;\n    r.Konets_diapazona = newCount;|        r.Nachalo_diapazona = 2;\n    r.Konets_diapazona = newCount;
-emptied-comparison|store/Range.cpp|1|range.Konets_diapazona >= range.Nachalo_diapazona|range.Konets_diapazona > range.Nachalo_diapazona
-emptied-to-end-cleared|store/Range.cpp|1|r.Do_kontsa = false;|r.Do_kontsa = true;
-emptied-end|store/Range.cpp|1|r.Konets_diapazona = count;|r.Konets_diapazona = count - 1;
-range-size|store/Range.cpp|1|r.Konets_diapazona - r.Nachalo_diapazona + 1;|r.Konets_diapazona - r.Nachalo_diapazona;
-read-whole-end|store/Range.cpp|1|r.Konets_diapazona = g.Kolichestvo_zapisey;|r.Konets_diapazona = g.Kolichestvo_zapisey - 1;
-read-whole-start|store/Range.cpp|1|            r.Nachalo_diapazona = 1;\n            r.Konets_diapazona = g.Kolichestvo_zapisey;|            r.Nachalo_diapazona = 0;\n            r.Konets_diapazona = g.Kolichestvo_zapisey;
-random-multiplier|app/core/Random.cpp|1|seed * 134775813u + 1u|seed * 134775815u + 1u
-random-increment|app/core/Random.cpp|1|seed * 134775813u + 1u|seed * 134775813u + 3u
-random-upper-bits|app/core/Random.cpp|1|>> 32);|>> 31);
-random-advance-first|app/core/Random.cpp|1|    seed = seed * 134775813u + 1u;\n    if (n <= 0)\n        return 0;\n    return static_cast<int32_t>((static_cast<uint64_t>(seed) * static_cast<uint32_t>(n)) >> 32);|    if (n <= 0)\n        return 0;\n    const uint32_t before = seed;\n    seed = seed * 134775813u + 1u;\n    return static_cast<int32_t>((static_cast<uint64_t>(before) * static_cast<uint32_t>(n)) >> 32);
-history-below-range|store/Histories.cpp|1|recordNumber < g.Nachalo_diapazona|recordNumber <= g.Nachalo_diapazona
-history-above-range|store/Histories.cpp|1|recordNumber > g.Konets_diapazona|recordNumber >= g.Konets_diapazona
-history-position|store/Histories.cpp|1|recordNumber - g.Nachalo_diapazona, value|recordNumber - g.Nachalo_diapazona + 1, value
-number-blanks-10|store/RecordTableModel.cpp|1|number < 10 ? 7|number <= 10 ? 7
-number-blanks-100|store/RecordTableModel.cpp|1|number < 100 ? 5|number <= 100 ? 5
-number-blanks-1000|store/RecordTableModel.cpp|1|number < 1000 ? 3|number <= 1000 ? 3
+dict-english-offset|store/Records.h|1|kEnglishOffset = 0;|kEnglishOffset = 1;
+dict-english-width|store/Records.h|1|kEnglishMax = 45;|kEnglishMax = 44;
+dict-transcription-offset|store/Records.h|1|kTranscriptionOffset = 46;|kTranscriptionOffset = 47;
+dict-transcription-width|store/Records.h|1|kTranscriptionMax = 50;|kTranscriptionMax = 49;
+dict-translation-offset|store/Records.h|1|kTranslationOffset = 97;|kTranslationOffset = 98;
+dict-translation-width|store/Records.h|1|kTranslationMax = 60;|kTranslationMax = 61;
+dict-date-offset|store/Records.h|1|kDateOffset = 160;|kDateOffset = 161;
+dict-excluded-offset|store/Records.h|1|kExcludedOffset = 168;|kExcludedOffset = 167;
+dict-marked-offset|store/Records.h|1|kMarkedOffset = 169;|kMarkedOffset = 170;
+dict-record-size|store/Records.h|1|static constexpr int kSize = 176;|static constexpr int kSize = 177;
 EOF
 )
 
