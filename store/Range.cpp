@@ -13,8 +13,7 @@ namespace telvo {
 
 int32_t rangeSize(int32_t start, int32_t end) {
     const int64_t size = int64_t(end) - int64_t(start) + 1;
-    return static_cast<int32_t>(
-        std::clamp<int64_t>(size, 0, std::numeric_limits<int32_t>::max()));
+    return static_cast<int32_t>(std::clamp<int64_t>(size, 0, std::numeric_limits<int32_t>::max()));
 }
 
 CheckedRange checkStoredRange(const RangeRecord& stored, int32_t count) {

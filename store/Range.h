@@ -20,9 +20,9 @@ void Prochitat_diapazon(Globalnye_peremennye_slovarya& g);
 
 // A stored range checked against a dictionary of `count` records.
 struct CheckedRange {
-    RangeRecord range;            // what the program works with
-    bool corrected = false;       // differs from what is stored: the file is rewritten
-    bool historiesStale = false;  // the histories no longer belong to the range: deleted
+    RangeRecord range;           // what the program works with
+    bool corrected = false;      // differs from what is stored: the file is rewritten
+    bool historiesStale = false; // the histories no longer belong to the range: deleted
 };
 
 // A fixed range must satisfy 1 <= start <= end <= count. An end beyond the dictionary is cut

@@ -188,9 +188,8 @@ TEST_P(ShortRangeTest, IsRecreatedAndTheHistoriesReset) {
     EXPECT_EQ(hex(readFile(file("Vocabulary.dictdat"))), hex(dictionary));
     EXPECT_EQ(hex(readFile(file("group_words.group"))), hex(groups));
     EXPECT_EQ(hex(readFile(file("Stat_forget.dictstat"))), hex(forgotten));
-    EXPECT_EQ(entries(home.dataFolder()),
-              (QStringList{"Stat_forget.dictstat", "Vocabulary.dictdat", "group_words.group",
-                           "upragneniy.uprdat"}));
+    EXPECT_EQ(entries(home.dataFolder()), (QStringList{"Stat_forget.dictstat", "Vocabulary.dictdat",
+                                                       "group_words.group", "upragneniy.uprdat"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Lengths, ShortRangeTest, ::testing::Values(0, 1, 12, 15),

@@ -8,10 +8,10 @@
 #include "ui/main/RecordTableView.h"
 #include "ui/main/TMainForm.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QCheckBox>
 #include <QLabel>
 #include <QtTest>
 
@@ -30,9 +30,8 @@ platform::Application* application() {
     return static_cast<platform::Application*>(QCoreApplication::instance());
 }
 
-const char* const kHistories[] = {"Stat_eng.dictstat", "Stat_rus.dictstat",
-                                  "Stat_per_eng.dictstat", "Stat_per_rus.dictstat",
-                                  "Stat_pair.dictstat"};
+const char* const kHistories[] = {"Stat_eng.dictstat", "Stat_rus.dictstat", "Stat_per_eng.dictstat",
+                                  "Stat_per_rus.dictstat", "Stat_pair.dictstat"};
 
 const QString kCaption30 =
     QStringLiteral("Telvo: Vocabulary \u2015 Лексикар. (Диапазон для упражнений: 1 - 30)");
@@ -67,11 +66,10 @@ private slots:
             << bytes({0, 0, 0, 0, 1, 0, 0, 0, 0x40, 0x42, 0x0F, 0, 0, 0, 0, 0}) << fixed1to30
             << true << "  Остаток английских = 28";
         QTest::newRow("start -2^31")
-            << bytes({0, 0, 0, 0, 0, 0, 0, 0x80, 0xFF, 0xFF, 0xFF, 0x7F, 0, 0, 0, 0})
-            << whole1to30 << false << QString();
-        QTest::newRow("start > end")
-            << bytes({0, 0, 0, 0, 9, 0, 0, 0, 3, 0, 0, 0, 0, 0, 0, 0}) << whole1to30 << false
-            << QString();
+            << bytes({0, 0, 0, 0, 0, 0, 0, 0x80, 0xFF, 0xFF, 0xFF, 0x7F, 0, 0, 0, 0}) << whole1to30
+            << false << QString();
+        QTest::newRow("start > end") << bytes({0, 0, 0, 0, 9, 0, 0, 0, 3, 0, 0, 0, 0, 0, 0, 0})
+                                     << whole1to30 << false << QString();
         QTest::newRow("10 bytes") << bytes({0, 0, 0, 0, 9, 0, 0, 0, 3, 0}) << fresh << false
                                   << QString();
     }
@@ -121,8 +119,9 @@ private slots:
 
         StartedProgram p(home);
         // The defaults of a first start: translations shown, the full view, row 1.
-        QCOMPARE(p.form->windowTitle(),
-                 QStringLiteral("Telvo: Vocabulary \u2015 Лексикар. (Диапазон для упражнений: 1 - 5)"));
+        QCOMPARE(
+            p.form->windowTitle(),
+            QStringLiteral("Telvo: Vocabulary \u2015 Лексикар. (Диапазон для упражнений: 1 - 5)"));
         QCOMPARE(p.table().currentIndex().row(), 0);
         QCOMPARE(p.wordLabel(), QStringLiteral("word5"));
         QVERIFY(p.control<QCheckBox>("Переключатель_перевод")->isChecked());

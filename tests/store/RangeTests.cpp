@@ -3,8 +3,8 @@
 #include "tests/store/DataFolderFixture.h"
 
 #include <QDir>
-#include <limits>
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace telvo;
 using namespace telvo::test;
@@ -227,9 +227,9 @@ namespace {
 
 struct StoredRangeCase {
     const char* name;
-    const char* stored;    // upragneniy.uprdat as written on disk, in hex
-    int32_t count;         // records in the dictionary
-    bool whole;            // the range in memory afterwards
+    const char* stored; // upragneniy.uprdat as written on disk, in hex
+    int32_t count;      // records in the dictionary
+    bool whole;         // the range in memory afterwards
     int32_t start;
     int32_t end;
     bool toEnd;
@@ -269,8 +269,8 @@ TEST_P(StoredRange, IsCheckedAgainstTheDictionary) {
     EXPECT_EQ(g.Konets_diapazona, c.end);
     EXPECT_EQ(g.Do_kontsa, c.toEnd);
     EXPECT_EQ(g.Razmer_diapazona, c.size);
-    EXPECT_EQ(hex(readFile(g.puti.upragneniy)), c.fileAfter ? std::string(c.fileAfter)
-                                                            : hex(stored));
+    EXPECT_EQ(hex(readFile(g.puti.upragneniy)),
+              c.fileAfter ? std::string(c.fileAfter) : hex(stored));
     EXPECT_FALSE(exists(companionPath(g.puti.upragneniy)));
     EXPECT_EQ(exists(g.puti.statEng), c.historiesKept);
     EXPECT_EQ(exists(g.puti.statPair), c.historiesKept);
@@ -289,31 +289,29 @@ TEST_P(StoredRange, IsCheckedAgainstTheDictionary) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, StoredRange,
     ::testing::Values(
-        StoredRangeCase{"FixedInside", "00 00 00 00 05 00 00 00 0a 00 00 00 00 00 00 00", 30,
-                        false, 5, 10, false, 6, nullptr, true},
-        StoredRangeCase{"FixedUpToTheLastRecord",
-                        "00 00 00 00 01 00 00 00 1e 00 00 00 00 00 00 00", 30, false, 1, 30,
-                        false, 30, nullptr, true},
+        StoredRangeCase{"FixedInside", "00 00 00 00 05 00 00 00 0a 00 00 00 00 00 00 00", 30, false,
+                        5, 10, false, 6, nullptr, true},
+        StoredRangeCase{"FixedUpToTheLastRecord", "00 00 00 00 01 00 00 00 1e 00 00 00 00 00 00 00",
+                        30, false, 1, 30, false, 30, nullptr, true},
         // An end beyond the dictionary is cut to its last record; byte k of each history
         // still belongs to record start + k.
         StoredRangeCase{"EndOneMillion", "00 00 00 00 05 00 00 00 40 42 0f 00 00 00 00 00", 30,
-                        false, 5, 30, false, 26,
-                        "00 00 00 00 05 00 00 00 1e 00 00 00 00 00 00 00", true},
-        StoredRangeCase{"EndIntMax", "00 00 00 00 01 00 00 00 ff ff ff 7f 00 00 00 00", 30,
-                        false, 1, 30, false, 30,
-                        "00 00 00 00 01 00 00 00 1e 00 00 00 00 00 00 00", true},
-        StoredRangeCase{"ToEndBeyondTheEnd", "00 00 00 00 03 00 00 00 28 00 00 00 01 00 00 00",
-                        30, false, 3, 30, true, 28,
-                        "00 00 00 00 03 00 00 00 1e 00 00 00 01 00 00 00", true},
-        StoredRangeCase{"ToEndShortOfTheEnd", "00 00 00 00 03 00 00 00 14 00 00 00 01 00 00 00",
-                        30, false, 3, 20, true, 18, nullptr, true},
+                        false, 5, 30, false, 26, "00 00 00 00 05 00 00 00 1e 00 00 00 00 00 00 00",
+                        true},
+        StoredRangeCase{"EndIntMax", "00 00 00 00 01 00 00 00 ff ff ff 7f 00 00 00 00", 30, false,
+                        1, 30, false, 30, "00 00 00 00 01 00 00 00 1e 00 00 00 00 00 00 00", true},
+        StoredRangeCase{"ToEndBeyondTheEnd", "00 00 00 00 03 00 00 00 28 00 00 00 01 00 00 00", 30,
+                        false, 3, 30, true, 28, "00 00 00 00 03 00 00 00 1e 00 00 00 01 00 00 00",
+                        true},
+        StoredRangeCase{"ToEndShortOfTheEnd", "00 00 00 00 03 00 00 00 14 00 00 00 01 00 00 00", 30,
+                        false, 3, 20, true, 18, nullptr, true},
         // A range that cannot stand becomes the whole dictionary.
-        StoredRangeCase{"StartZero", "00 00 00 00 00 00 00 00 0a 00 00 00 00 00 00 00", 30, true,
-                        1, 30, false, 30, kWholeRecord, false},
+        StoredRangeCase{"StartZero", "00 00 00 00 00 00 00 00 0a 00 00 00 00 00 00 00", 30, true, 1,
+                        30, false, 30, kWholeRecord, false},
         StoredRangeCase{"StartNegative", "00 00 00 00 fb ff ff ff ff ff ff 7f 00 00 00 00", 30,
                         true, 1, 30, false, 30, kWholeRecord, false},
-        StoredRangeCase{"StartIntMin", "00 00 00 00 00 00 00 80 0a 00 00 00 01 00 00 00", 30,
-                        true, 1, 30, false, 30, kWholeRecord, false},
+        StoredRangeCase{"StartIntMin", "00 00 00 00 00 00 00 80 0a 00 00 00 01 00 00 00", 30, true,
+                        1, 30, false, 30, kWholeRecord, false},
         StoredRangeCase{"StartAfterEnd", "00 00 00 00 0c 00 00 00 0b 00 00 00 00 00 00 00", 30,
                         true, 1, 30, false, 30, kWholeRecord, false},
         StoredRangeCase{"StartBeyondTheDictionary",
@@ -321,11 +319,11 @@ INSTANTIATE_TEST_SUITE_P(
                         30, kWholeRecord, false},
         StoredRangeCase{"BothIntMax", "00 00 00 00 ff ff ff 7f ff ff ff 7f 00 00 00 00", 30, true,
                         1, 30, false, 30, kWholeRecord, false},
-        StoredRangeCase{"EndIntMin", "00 00 00 00 05 00 00 00 00 00 00 80 00 00 00 00", 30, true,
-                        1, 30, false, 30, kWholeRecord, false},
-        StoredRangeCase{"FixedOnEmptyDictionary",
-                        "00 00 00 00 01 00 00 00 01 00 00 00 00 00 00 00", 0, true, 1, 0, false, 0,
-                        "01 00 00 00 01 00 00 00 00 00 00 00 00 00 00 00", false},
+        StoredRangeCase{"EndIntMin", "00 00 00 00 05 00 00 00 00 00 00 80 00 00 00 00", 30, true, 1,
+                        30, false, 30, kWholeRecord, false},
+        StoredRangeCase{"FixedOnEmptyDictionary", "00 00 00 00 01 00 00 00 01 00 00 00 00 00 00 00",
+                        0, true, 1, 0, false, 0, "01 00 00 00 01 00 00 00 00 00 00 00 00 00 00 00",
+                        false},
         // With the whole-dictionary flag the stored numbers do not count and stay as stored.
         StoredRangeCase{"WholeWithIntMax", "01 00 00 00 01 00 00 00 ff ff ff 7f 00 00 00 00", 30,
                         true, 1, 30, false, 30, nullptr, true},

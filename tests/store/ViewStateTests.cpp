@@ -18,8 +18,7 @@ protected:
 
 // translation off, forgotten view on, top row 7, selected row 300, repetitions 2, with the
 // padding bytes not zero.
-const QByteArray kStored =
-    bytes({0, 1, 0xAA, 0xAA, 7, 0, 0, 0, 0x2C, 1, 0, 0, 2, 0, 0, 0});
+const QByteArray kStored = bytes({0, 1, 0xAA, 0xAA, 7, 0, 0, 0, 0x2C, 1, 0, 0, 2, 0, 0, 0});
 
 } // namespace
 

@@ -29,9 +29,8 @@ class StartOnStoredRange : public ExerciseFixture,
 
 constexpr int32_t kRecords = 30;
 
-const char* const kHistories[] = {"Stat_eng.dictstat", "Stat_rus.dictstat",
-                                  "Stat_per_eng.dictstat", "Stat_per_rus.dictstat",
-                                  "Stat_pair.dictstat"};
+const char* const kHistories[] = {"Stat_eng.dictstat", "Stat_rus.dictstat", "Stat_per_eng.dictstat",
+                                  "Stat_per_rus.dictstat", "Stat_pair.dictstat"};
 
 QString dataFile(const Globalnye_peremennye_slovarya& g, const char* name) {
     return g.puti.folder + u'/' + QLatin1String(name);
@@ -120,8 +119,8 @@ INSTANTIATE_TEST_SUITE_P(
                   range({0, 0, 0, 0, 0, 0, 0, 0x80, 0xFF, 0xFF, 0xFF, 0x7F, 0, 0, 0, 0}), 1, 30,
                   false},
         // start 20 > end 10
-        StartCase{"StartAfterEnd", range({0, 0, 0, 0, 20, 0, 0, 0, 10, 0, 0, 0, 0, 0, 0, 0}), 1,
-                  30, false},
+        StartCase{"StartAfterEnd", range({0, 0, 0, 0, 20, 0, 0, 0, 10, 0, 0, 0, 0, 0, 0, 0}), 1, 30,
+                  false},
         StartCase{"StartZero", range({0, 0, 0, 0, 0, 0, 0, 0, 10, 0, 0, 0, 0, 0, 0, 0}), 1, 30,
                   false},
         // Too short to hold the record: recreated with the default (whole dictionary).
