@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QPushButton>
 #include <QtTest>
 
 using namespace telvo;
@@ -137,6 +138,25 @@ private slots:
             QCOMPARE(p.read("Start.startdat").toHex(' '),
                      bytes({1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0}).toHex(' '));
         }
+    }
+
+    void repetitionsStoredAtTheLargestNumberStayThere() {
+        TempHome home;
+        writeDictionary(home, numberedWords(5));
+        writeRange(home, true, 1, 5);
+        // Translations on, full view, top row 1, row 2, repetitions 2^31 - 1.
+        writeData(home, "Start.startdat",
+                  bytes({1, 0, 0, 0, 1, 0, 0, 0, 2, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0x7F}));
+        StartedProgram p(home);
+        auto* button = p.control<QPushButton>("Кнопка_количество_повторений");
+        QCOMPARE(button->text(), QStringLiteral("2147483647"));
+        QCOMPARE(p.wordLabel(), QStringLiteral("word4"));
+        button->click();
+        QCOMPARE(button->text(), QStringLiteral("2147483647"));
+        QCOMPARE(failures, QStringList());
+        QVERIFY(p.closeAnsweringYes());
+        QCOMPARE(p.read("Start.startdat").toHex(' '),
+                 bytes({1, 0, 0, 0, 1, 0, 0, 0, 2, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0x7F}).toHex(' '));
     }
 
 private:
