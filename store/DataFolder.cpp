@@ -47,10 +47,14 @@ bool isShortRange(const DataPaths& p) {
     return info.isFile() && info.size() < RangeRecord::kSize;
 }
 
+// One change: the default range and no histories, or the files as they were.
 void resetShortRange(const DataPaths& p) {
-    createRange(p);
+    Transaction change(p.folder, QStringLiteral("Проверка_наличия_базы_слов"));
+    const QByteArray content = RangeRecord{}.encode();
+    change.replace(p.upragneniy, {content});
     for (const HistoryInfo& h : histories())
-        RecordFile(p.*h.path, 1).erase();
+        change.remove(p.*h.path);
+    change.commit();
 }
 
 void createGroups(const DataPaths& p) {

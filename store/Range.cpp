@@ -71,11 +71,19 @@ void Prochitat_diapazon(Globalnye_peremennye_slovarya& g) {
         const CheckedRange checked =
             checkStoredRange(RangeRecord::decode(stored.constData()), g.Kolichestvo_zapisey);
         setRange(g, checked.range);
-        // Written back at once, so the next start reads the range the program works with.
+        // Written back at once, so the next start reads the range the program works with;
+        // the histories of a range that could not stand go in the same change.
+        Transaction change(g.puti.folder, QStringLiteral("Прочитать_диапазон"));
+        const QByteArray corrected = checked.range.encode();
         if (checked.corrected)
-            file.replace(checked.range.encode());
-        if (checked.historiesStale)
-            Obnulenie_statistiki(g, true);
+            change.replace(file.path(), {corrected});
+        if (checked.historiesStale) {
+            for (const HistoryInfo& h : histories()) {
+                change.remove(g.puti.*h.path);
+                g.*h.rebuild = true;
+            }
+        }
+        change.commit();
     });
 }
 
