@@ -126,7 +126,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         checkRemainder(Pervonachalnyy_ostatok_nesopostavlennykh_par(g), g);
 
         const QByteArray dict = fileBytes(g.puti.vocabulary);
-        auto history = [&g](History h) { return fileBytes(historyPath(g, h)); };
+        auto history = [&g](History h) { return fileBytes(historyPath(g.puti, h)); };
         buildEnglishTable(g);
         buildRussianTable(g);
         buildTranslationFromRussianTables(g);
