@@ -2,6 +2,7 @@
 
 #include "app/core/Failure.h"
 #include "platform/Files.h"
+#include "store/Histories.h"
 #include "store/RecordFile.h"
 #include "store/Records.h"
 #include "store/Transaction.h"
@@ -37,6 +38,23 @@ void createRange(const DataPaths& p) {
         file.replace(content);
     else
         file.create(content);
+}
+
+// A range file too short to hold its record (a damaged copy) is put back to the default, and
+// the histories, which belonged to a range nobody can read any more, go with it.
+bool isShortRange(const DataPaths& p) {
+    const QFileInfo info(p.upragneniy);
+    return info.isFile() && info.size() < RangeRecord::kSize;
+}
+
+// One change: the default range and no histories, or the files as they were.
+void resetShortRange(const DataPaths& p) {
+    Transaction change(p.folder, QStringLiteral("Проверка_наличия_базы_слов"));
+    const QByteArray content = RangeRecord{}.encode();
+    change.replace(p.upragneniy, {content});
+    for (const HistoryInfo& h : histories())
+        change.remove(p.*h.path);
+    change.commit();
 }
 
 void createGroups(const DataPaths& p) {
@@ -90,6 +108,8 @@ void Proverka_nalichiya_bazy_slov(Globalnye_peremennye_slovarya& g) {
         }
         if (!QFileInfo::exists(p.upragneniy))
             createRange(p);
+        else if (isShortRange(p))
+            resetShortRange(p);
         createMissingGroups(p);
     });
 }

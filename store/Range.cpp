@@ -2,10 +2,46 @@
 
 #include "app/core/Failure.h"
 #include "app/core/SystemMessage.h"
+#include "store/Histories.h"
 #include "store/RecordFile.h"
 #include "store/Transaction.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace telvo {
+
+int32_t rangeSize(int32_t start, int32_t end) {
+    const int64_t size = int64_t(end) - int64_t(start) + 1;
+    return static_cast<int32_t>(std::clamp<int64_t>(size, 0, std::numeric_limits<int32_t>::max()));
+}
+
+CheckedRange checkStoredRange(const RangeRecord& stored, int32_t count) {
+    CheckedRange c;
+    c.range = stored;
+    RangeRecord& r = c.range;
+    if (r.Vse_slova_slovarya) {
+        r.Nachalo_diapazona = 1;
+        r.Konets_diapazona = count;
+        return c;
+    }
+    const bool startFits = r.Nachalo_diapazona >= 1 && r.Nachalo_diapazona <= count;
+    if (!startFits || r.Konets_diapazona < r.Nachalo_diapazona) {
+        r = RangeRecord{};
+        r.Vse_slova_slovarya = true;
+        r.Nachalo_diapazona = 1;
+        r.Konets_diapazona = count;
+        r.Do_kontsa = false;
+        c.corrected = true;
+        c.historiesStale = true;
+        return c;
+    }
+    if (r.Konets_diapazona > count) {
+        r.Konets_diapazona = count;
+        c.corrected = true;
+    }
+    return c;
+}
 
 RangeRecord currentRange(const Globalnye_peremennye_slovarya& g) {
     RangeRecord r;
@@ -21,7 +57,7 @@ void setRange(Globalnye_peremennye_slovarya& g, const RangeRecord& r) {
     g.Nachalo_diapazona = r.Nachalo_diapazona;
     g.Konets_diapazona = r.Konets_diapazona;
     g.Do_kontsa = r.Do_kontsa;
-    g.Razmer_diapazona = r.Konets_diapazona - r.Nachalo_diapazona + 1;
+    g.Razmer_diapazona = rangeSize(r.Nachalo_diapazona, r.Konets_diapazona);
 }
 
 void Prochitat_diapazon(Globalnye_peremennye_slovarya& g) {
@@ -31,12 +67,23 @@ void Prochitat_diapazon(Globalnye_peremennye_slovarya& g) {
         // ending the program at every start.
         if (!file.exists() || file.count() < 1)
             return;
-        RangeRecord r = RangeRecord::decode(file.read(0).constData());
-        if (r.Vse_slova_slovarya) {
-            r.Nachalo_diapazona = 1;
-            r.Konets_diapazona = g.Kolichestvo_zapisey;
+        const QByteArray stored = file.read(0);
+        const CheckedRange checked =
+            checkStoredRange(RangeRecord::decode(stored.constData()), g.Kolichestvo_zapisey);
+        setRange(g, checked.range);
+        // Written back at once, so the next start reads the range the program works with;
+        // the histories of a range that could not stand go in the same change.
+        Transaction change(g.puti.folder, QStringLiteral("Прочитать_диапазон"));
+        const QByteArray corrected = checked.range.encode();
+        if (checked.corrected)
+            change.replace(file.path(), {corrected});
+        if (checked.historiesStale) {
+            for (const HistoryInfo& h : histories()) {
+                change.remove(g.puti.*h.path);
+                g.*h.rebuild = true;
+            }
         }
-        setRange(g, r);
+        change.commit();
     });
 }
 

@@ -12,8 +12,28 @@ class Transaction;
 
 // Reads upragneniy.uprdat into the range fields of `g`. A missing file (or one too short to
 // hold the range) leaves the range as it is. With the whole-dictionary flag the range is
-// 1 to Kolichestvo_zapisey whatever numbers are stored. Reports as "Прочитать_диапазон".
+// 1 to Kolichestvo_zapisey whatever numbers are stored. Stored numbers that do not fit the
+// dictionary of Kolichestvo_zapisey records are corrected as checkStoredRange says: the file
+// is rewritten with the corrected range and, when the histories no longer match, they are
+// deleted. Reports as "Прочитать_диапазон".
 void Prochitat_diapazon(Globalnye_peremennye_slovarya& g);
+
+// A stored range checked against a dictionary of `count` records.
+struct CheckedRange {
+    RangeRecord range;           // what the program works with
+    bool corrected = false;      // differs from what is stored: the file is rewritten
+    bool historiesStale = false; // the histories no longer belong to the range: deleted
+};
+
+// A fixed range must satisfy 1 <= start <= end <= count. An end beyond the dictionary is cut
+// to its last record (the history bytes of the records that remain stay where they were); a
+// start below 1 or beyond the dictionary, or an end below the start, cannot stand: the range
+// becomes the whole dictionary and its histories are stale. With the whole-dictionary flag the
+// stored numbers do not count.
+CheckedRange checkStoredRange(const RangeRecord& stored, int32_t count);
+
+// end - start + 1 without overflow, never below 0.
+int32_t rangeSize(int32_t start, int32_t end);
 
 // Writes the four range fields of `g` over the record of upragneniy.uprdat. A missing file is
 // not created: the system message box says so and nothing is written. Reports as

@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
+#include <limits>
 
 namespace telvo {
 
@@ -73,7 +75,10 @@ bool RecordFile::exists() const {
 int32_t RecordFile::count() const {
     QFile file(path_);
     open(file, QIODevice::ReadOnly);
-    return static_cast<int32_t>(file.size() / recordSize_);
+    // Record numbers are 32-bit: a file of more records (a one-byte file past 2 GiB) counts
+    // as the largest number rather than wrapping to a negative one.
+    return static_cast<int32_t>(
+        std::min<qint64>(file.size() / recordSize_, std::numeric_limits<int32_t>::max()));
 }
 
 QByteArray RecordFile::readAll() const {

@@ -22,7 +22,7 @@ public:
     int recordSize() const { return recordSize_; }
     bool exists() const;
 
-    // Number of whole records; a trailing partial record is not counted.
+    // Number of whole records; a trailing partial record is not counted. At most INT32_MAX.
     int32_t count() const;
     // Every whole record, in order.
     QByteArray readAll() const;

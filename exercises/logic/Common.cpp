@@ -3,6 +3,7 @@
 #include "app/core/Failure.h"
 #include "store/ByteFile.h"
 #include "store/Forgotten.h"
+#include "store/Range.h"
 #include "store/RecordFile.h"
 #include "store/Records.h"
 
@@ -28,7 +29,7 @@ QString translationOrPlaceholder(const QString& translation, int32_t recordNumbe
 void guardRange(Globalnye_peremennye_slovarya& g) {
     if (g.Nachalo_diapazona < 1)
         g.Nachalo_diapazona = 1;
-    g.Razmer_diapazona = std::max<int32_t>(0, g.Konets_diapazona - g.Nachalo_diapazona + 1);
+    g.Razmer_diapazona = rangeSize(g.Nachalo_diapazona, g.Konets_diapazona);
 }
 
 int32_t forEachDictionaryRecord(const Globalnye_peremennye_slovarya& g, int32_t firstIndex,

@@ -164,9 +164,9 @@ void setCellTexts(QTableWidget* list, const QString* texts, int count) {
 class ChoiceList : public QObject {
 public:
     ChoiceList(QTableWidget* list, std::function<void(int)> pick)
-        : QObject(list), list_(list), pick_(std::move(pick)) {
+        : QObject(list), list_(list), viewport_(list->viewport()), pick_(std::move(pick)) {
         list_->installEventFilter(this);
-        list_->viewport()->installEventFilter(this);
+        viewport_->installEventFilter(this);
         connect(list_, &QTableWidget::cellClicked, this, [this](int row, int) {
             mouseSelecting_ = false;
             if (picksAllowed_)
@@ -198,9 +198,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         // While a button is down the selection follows the mouse; only the click that ends it
         // picks (a press dragged off the list picks nothing).
-        if (watched == list_->viewport() && event->type() == QEvent::MouseButtonPress)
+        // The viewport is compared as kept: its events still come while the list is being
+        // destroyed, when the list can no longer be asked for it.
+        if (watched == viewport_ && event->type() == QEvent::MouseButtonPress)
             mouseSelecting_ = true;
-        if (watched == list_->viewport() && event->type() == QEvent::MouseButtonRelease)
+        if (watched == viewport_ && event->type() == QEvent::MouseButtonRelease)
             mouseSelecting_ = false;
         if (watched == list_ && event->type() == QEvent::KeyPress) {
             auto* key = static_cast<QKeyEvent*>(event);
@@ -241,6 +243,7 @@ private:
     }
 
     QTableWidget* list_;
+    QWidget* viewport_;
     std::function<void(int)> pick_;
     bool picksAllowed_ = false;
     bool navigation_ = false;

@@ -163,4 +163,36 @@ INSTANTIATE_TEST_SUITE_P(PlainFileInTheWay, BlockedFolderTest,
                                                        "Telvo_Lab/Telvo_Vocabulary_02"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// A range file too short to hold its record is put back to the default at start, and the
+// histories of the range nobody can read any more go with it; everything else stays.
+class ShortRangeTest : public DataFolderTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(ShortRangeTest, IsRecreatedAndTheHistoriesReset) {
+    const QByteArray dictionary(2 * 176, '\x07');
+    const QByteArray groups(1257, '\x05');
+    const QByteArray forgotten = bytes({0, 1});
+    const QByteArray shortRange =
+        bytes({0, 0, 0, 0, 3, 0, 0, 0, 9, 0, 0, 0, 1, 0, 0}).first(GetParam());
+    ASSERT_TRUE(QDir().mkpath(home.dataFolder()));
+    writeFile(file("Vocabulary.dictdat"), dictionary);
+    writeFile(file("upragneniy.uprdat"), shortRange);
+    writeFile(file("group_words.group"), groups);
+    writeFile(file("Stat_forget.dictstat"), forgotten);
+    for (const char* history : {"Stat_eng.dictstat", "Stat_rus.dictstat", "Stat_per_eng.dictstat",
+                                "Stat_per_rus.dictstat", "Stat_pair.dictstat"})
+        writeFile(file(history), bytes({1, 1}));
+
+    Proverka_nalichiya_bazy_slov(g);
+
+    EXPECT_EQ(hex(readFile(file("upragneniy.uprdat"))), hex(kDefaultRange));
+    EXPECT_EQ(hex(readFile(file("Vocabulary.dictdat"))), hex(dictionary));
+    EXPECT_EQ(hex(readFile(file("group_words.group"))), hex(groups));
+    EXPECT_EQ(hex(readFile(file("Stat_forget.dictstat"))), hex(forgotten));
+    EXPECT_EQ(entries(home.dataFolder()), (QStringList{"Stat_forget.dictstat", "Vocabulary.dictdat",
+                                                       "group_words.group", "upragneniy.uprdat"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Lengths, ShortRangeTest, ::testing::Values(0, 1, 12, 15),
+                         [](const auto& info) { return "Bytes" + std::to_string(info.param); });
+
 } // namespace

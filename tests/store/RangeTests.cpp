@@ -1,8 +1,10 @@
 #include "store/Range.h"
+#include "store/RecordFile.h"
 #include "tests/store/DataFolderFixture.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace telvo;
 using namespace telvo::test;
@@ -217,4 +219,135 @@ TEST_F(RangeFile, FailuresAreReportedUnderTheProcedureName) {
     EXPECT_TRUE(reportedAs(reportOf([&] { Prochitat_diapazon(g); }), "Прочитать_диапазон"));
     EXPECT_TRUE(reportedAs(reportOf([&] { Zapisat_izmenennyy_diapazon(g); }),
                            "Записать_измененный_диапазон"));
+}
+
+// ---- Stored numbers that do not fit the dictionary ------------------------------------------
+
+namespace {
+
+struct StoredRangeCase {
+    const char* name;
+    const char* stored; // upragneniy.uprdat as written on disk, in hex
+    int32_t count;      // records in the dictionary
+    bool whole;         // the range in memory afterwards
+    int32_t start;
+    int32_t end;
+    bool toEnd;
+    int32_t size;          // Razmer_diapazona
+    const char* fileAfter; // upragneniy.uprdat afterwards; nullptr: unchanged
+    bool historiesKept;
+};
+
+void PrintTo(const StoredRangeCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class StoredRange : public DataFolderTest, public ::testing::WithParamInterface<StoredRangeCase> {};
+
+// The default record of a fresh folder, and the whole range the corrected files hold.
+constexpr const char* kWholeRecord = "01 00 00 00 01 00 00 00 1e 00 00 00 00 00 00 00";
+
+} // namespace
+
+TEST_P(StoredRange, IsCheckedAgainstTheDictionary) {
+    const StoredRangeCase& c = GetParam();
+    writeFile(g.puti.vocabulary, records(1, c.count));
+    g.Kolichestvo_zapisey = c.count;
+    const QByteArray stored = QByteArray::fromHex(QByteArray(c.stored).replace(' ', ""));
+    ASSERT_EQ(stored.size(), 16);
+    writeFile(g.puti.upragneniy, stored);
+    const QByteArray history = QByteArray(30, '\x01');
+    writeFile(g.puti.statEng, history);
+    writeFile(g.puti.statPair, history);
+    writeFile(g.puti.statForget, bytes({1, 0, 1}));
+    clearRebuildFlags();
+
+    EXPECT_EQ(reportOf([&] { Prochitat_diapazon(g); }), QString());
+
+    EXPECT_EQ(g.Vse_slova_slovarya, c.whole);
+    EXPECT_EQ(g.Nachalo_diapazona, c.start);
+    EXPECT_EQ(g.Konets_diapazona, c.end);
+    EXPECT_EQ(g.Do_kontsa, c.toEnd);
+    EXPECT_EQ(g.Razmer_diapazona, c.size);
+    EXPECT_EQ(hex(readFile(g.puti.upragneniy)),
+              c.fileAfter ? std::string(c.fileAfter) : hex(stored));
+    EXPECT_FALSE(exists(companionPath(g.puti.upragneniy)));
+    EXPECT_EQ(exists(g.puti.statEng), c.historiesKept);
+    EXPECT_EQ(exists(g.puti.statPair), c.historiesKept);
+    if (c.historiesKept) {
+        EXPECT_EQ(readFile(g.puti.statEng), history);
+        EXPECT_FALSE(g.Obnovit_angliyskie_slova);
+    } else {
+        EXPECT_TRUE(g.Obnovit_angliyskie_slova);
+        EXPECT_TRUE(g.Obnovit_pary);
+    }
+    // The forgotten marks belong to the records, not to the range.
+    EXPECT_EQ(hex(readFile(g.puti.statForget)), "01 00 01");
+    EXPECT_TRUE(systemMessages.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, StoredRange,
+    ::testing::Values(
+        StoredRangeCase{"FixedInside", "00 00 00 00 05 00 00 00 0a 00 00 00 00 00 00 00", 30, false,
+                        5, 10, false, 6, nullptr, true},
+        StoredRangeCase{"FixedUpToTheLastRecord", "00 00 00 00 01 00 00 00 1e 00 00 00 00 00 00 00",
+                        30, false, 1, 30, false, 30, nullptr, true},
+        // An end beyond the dictionary is cut to its last record; byte k of each history
+        // still belongs to record start + k.
+        StoredRangeCase{"EndOneMillion", "00 00 00 00 05 00 00 00 40 42 0f 00 00 00 00 00", 30,
+                        false, 5, 30, false, 26, "00 00 00 00 05 00 00 00 1e 00 00 00 00 00 00 00",
+                        true},
+        StoredRangeCase{"EndIntMax", "00 00 00 00 01 00 00 00 ff ff ff 7f 00 00 00 00", 30, false,
+                        1, 30, false, 30, "00 00 00 00 01 00 00 00 1e 00 00 00 00 00 00 00", true},
+        StoredRangeCase{"ToEndBeyondTheEnd", "00 00 00 00 03 00 00 00 28 00 00 00 01 00 00 00", 30,
+                        false, 3, 30, true, 28, "00 00 00 00 03 00 00 00 1e 00 00 00 01 00 00 00",
+                        true},
+        StoredRangeCase{"ToEndShortOfTheEnd", "00 00 00 00 03 00 00 00 14 00 00 00 01 00 00 00", 30,
+                        false, 3, 20, true, 18, nullptr, true},
+        // A range that cannot stand becomes the whole dictionary.
+        StoredRangeCase{"StartZero", "00 00 00 00 00 00 00 00 0a 00 00 00 00 00 00 00", 30, true, 1,
+                        30, false, 30, kWholeRecord, false},
+        StoredRangeCase{"StartNegative", "00 00 00 00 fb ff ff ff ff ff ff 7f 00 00 00 00", 30,
+                        true, 1, 30, false, 30, kWholeRecord, false},
+        StoredRangeCase{"StartIntMin", "00 00 00 00 00 00 00 80 0a 00 00 00 01 00 00 00", 30, true,
+                        1, 30, false, 30, kWholeRecord, false},
+        StoredRangeCase{"StartAfterEnd", "00 00 00 00 0c 00 00 00 0b 00 00 00 00 00 00 00", 30,
+                        true, 1, 30, false, 30, kWholeRecord, false},
+        StoredRangeCase{"StartBeyondTheDictionary",
+                        "00 00 00 00 1f 00 00 00 28 00 00 00 00 00 00 00", 30, true, 1, 30, false,
+                        30, kWholeRecord, false},
+        StoredRangeCase{"BothIntMax", "00 00 00 00 ff ff ff 7f ff ff ff 7f 00 00 00 00", 30, true,
+                        1, 30, false, 30, kWholeRecord, false},
+        StoredRangeCase{"EndIntMin", "00 00 00 00 05 00 00 00 00 00 00 80 00 00 00 00", 30, true, 1,
+                        30, false, 30, kWholeRecord, false},
+        StoredRangeCase{"FixedOnEmptyDictionary", "00 00 00 00 01 00 00 00 01 00 00 00 00 00 00 00",
+                        0, true, 1, 0, false, 0, "01 00 00 00 01 00 00 00 00 00 00 00 00 00 00 00",
+                        false},
+        // With the whole-dictionary flag the stored numbers do not count and stay as stored.
+        StoredRangeCase{"WholeWithIntMax", "01 00 00 00 01 00 00 00 ff ff ff 7f 00 00 00 00", 30,
+                        true, 1, 30, false, 30, nullptr, true},
+        StoredRangeCase{"WholeWithIntMin", "05 aa aa aa 00 00 00 80 00 00 00 80 00 aa aa aa", 30,
+                        true, 1, 30, false, 30, nullptr, true}),
+    [](const ::testing::TestParamInfo<StoredRangeCase>& info) {
+        return std::string(info.param.name);
+    });
+
+TEST(RangeArithmetic, SizeNeverOverflowsNorGoesNegative) {
+    constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
+    constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+    EXPECT_EQ(rangeSize(5, 10), 6);
+    EXPECT_EQ(rangeSize(7, 7), 1);
+    EXPECT_EQ(rangeSize(8, 7), 0);
+    EXPECT_EQ(rangeSize(kMax, kMax), 1);
+    EXPECT_EQ(rangeSize(1, kMax), kMax);
+    EXPECT_EQ(rangeSize(kMin, kMax), kMax);
+    EXPECT_EQ(rangeSize(kMax, kMin), 0);
+    EXPECT_EQ(rangeSize(1, kMin), 0);
+
+    Globalnye_peremennye_slovarya g;
+    setRange(g, RangeRecord{false, kMin, kMax, false});
+    EXPECT_EQ(g.Razmer_diapazona, kMax);
+    setRange(g, RangeRecord{false, 3, kMin, false});
+    EXPECT_EQ(g.Razmer_diapazona, 0);
 }

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace telvo;
 using telvo::test::bytes;
@@ -105,4 +106,19 @@ TEST_F(RecordFileTest, FailedReplacementKeepsTheOldFile) {
     EXPECT_THROW(f.remove(1), Failure);
     EXPECT_THROW(f.insert(0, recs({9})), Failure);
     EXPECT_EQ(hex(readFile(path)), hex(recs({1, 2, 3})));
+}
+
+TEST_F(RecordFileTest, CountOfAFileBeyondTheRecordNumbersStopsAtTheLargest) {
+    // A sparse one-byte file of 2^31 + 5 bytes costs no disk space; its count must not wrap
+    // to a negative number, and a read near its start reads only what it asks for.
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(file.resize((qint64(1) << 31) + 5));
+    ASSERT_TRUE(file.seek(2));
+    ASSERT_EQ(file.write("\x01", 1), 1);
+    file.close();
+    const RecordFile huge(path, 1);
+    EXPECT_EQ(huge.count(), std::numeric_limits<int32_t>::max());
+    EXPECT_EQ(hex(huge.readUpTo(0, 4)), "00 00 01 00");
+    QFile::remove(path);
 }

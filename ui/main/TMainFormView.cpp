@@ -13,6 +13,7 @@
 #include "store/Records.h"
 #include "store/Search.h"
 #include "store/TextRules.h"
+#include "store/ViewState.h"
 #include "ui/common/FlagIndicator.h"
 #include "ui/common/Fonts.h"
 #include "ui/main/ClickableLabel.h"
@@ -30,6 +31,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <limits>
 
 namespace telvo {
 
@@ -139,15 +141,15 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 // ---- View state -----------------------------------------------------------------------------
 
 void TMainForm::Prochitat_parametry_vneshnego_vida() {
-    const RecordFile file(g_.puti.start, ViewStateRecord::kSize);
-    // A file too short to hold the record counts as missing: the defaults are used.
-    const QByteArray bytes = file.exists() ? file.readUpTo(0, 1) : QByteArray();
-    if (bytes.size() < ViewStateRecord::kSize) {
+    // A file that cannot serve (too short, unreadable, a folder) counts as missing: the
+    // defaults are used.
+    const std::optional<ViewStateRecord> stored = readViewState(g_.puti.start);
+    if (!stored) {
         rememberedRow_ = 1;
         rememberedTopRow_ = 1;
         g_.Kolichestvo_povtoreniy = 0;
     } else {
-        const ViewStateRecord state = ViewStateRecord::decode(bytes.constData());
+        const ViewStateRecord& state = *stored;
         model_->setTranslationShown(state.translationColumn);
         g_.Rezhim_zabytye = state.forgottenOnly;
         rememberedTopRow_ = state.topRow;
@@ -165,7 +167,7 @@ void TMainForm::Sokhranit_parametry_vneshnego_vida() {
     state.topRow = table_->topRow();
     state.selectedRow = selectedRow();
     state.Kolichestvo_povtoreniy = g_.Kolichestvo_povtoreniy;
-    RecordFile(g_.puti.start, ViewStateRecord::kSize).replace(state.encode());
+    writeViewState(g_.puti.start, state);
 }
 
 // ---- Table, status bar, caption, word label -------------------------------------------------
@@ -251,7 +253,9 @@ void TMainForm::Uvelichit_znachenie_povtoreniy() {
         repetitionsButton_->setText(QString());
         return;
     }
-    ++g_.Kolichestvo_povtoreniy;
+    // A count read from the view state may already stand at the largest number.
+    if (g_.Kolichestvo_povtoreniy < std::numeric_limits<int32_t>::max())
+        ++g_.Kolichestvo_povtoreniy;
     repetitionsButton_->setText(QString::number(g_.Kolichestvo_povtoreniy));
 }
 
