@@ -4,13 +4,13 @@
 // afterwards - next to the file work plus rebuild alone. Figures, not pass or fail.
 //
 // Usage: QT_QPA_PLATFORM=offscreen telvo-bench-ui [records]
+#include "app/core/Globals.h"
 #include "app/windows/MessageWindows.h"
 #include "app/windows/Okna.h"
-#include "app/core/Globals.h"
+#include "store/DictionaryEdits.h"
 #include "store/RecordFile.h"
 #include "store/RecordTableModel.h"
 #include "store/Records.h"
-#include "store/DictionaryEdits.h"
 #include "ui/main/RecordTableView.h"
 #include "ui/main/TMainForm.h"
 

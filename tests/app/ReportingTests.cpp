@@ -1,5 +1,5 @@
-#include "app/windows/GuiReporting.h"
 #include "app/core/Failure.h"
+#include "app/windows/GuiReporting.h"
 #include "tests/support/TestSupport.h"
 
 #include <QAbstractButton>
