@@ -72,11 +72,9 @@ inline QByteArray rangeBytes(bool whole, int start, int end, bool toEnd, char fi
 
 // A fresh data folder, the shared state pointing into it, and a recorder for the system
 // message box.
-class DataFolderTest : public ::testing::Test {
+class DataFolderTest : public ::testing::Test, protected DataFolderState {
 protected:
     DataFolderTest() {
-        g.puti = makeDataPaths(home.path() + QStringLiteral("/data"));
-        QDir().mkpath(g.puti.folder);
         oldSink_ = setSystemMessageSink([this](const QString& t) { systemMessages << t; });
     }
     ~DataFolderTest() override { setSystemMessageSink(oldSink_); }
@@ -93,16 +91,6 @@ protected:
         g.Razmer_diapazona = end - start + 1;
     }
 
-    void clearRebuildFlags() {
-        g.Obnovit_angliyskie_slova = g.Obnovit_russkie_slova = false;
-        g.Obnovit_perevody_s_angliyskogo = g.Obnovit_perevody_s_russkogo = false;
-        g.Obnovit_nayti_perevod = g.Obnovit_pary = g.Obnovit_proslushivanie = false;
-    }
-
-    static bool exists(const QString& path) { return QFile::exists(path); }
-
-    TempHome home;
-    Globalnye_peremennye_slovarya g;
     QStringList systemMessages;
 
 private:

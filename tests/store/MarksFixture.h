@@ -23,13 +23,8 @@ struct Word {
 };
 
 // A data folder of its own with a dictionary written record by record.
-class MarksFixture {
+class MarksFixture : protected DataFolderState {
 protected:
-    MarksFixture() {
-        g.puti = makeDataPaths(home.path() + QStringLiteral("/data"));
-        QDir().mkpath(g.puti.folder);
-    }
-
     // Laid out by hand, so the expected files do not depend on the program's encoder.
     static QByteArray encode(const Word& w) {
         return dictRecordLiteral(w.english, u"тр", w.translation, daysSince18991230(w.added),
@@ -77,21 +72,6 @@ protected:
     static std::string show(const std::optional<QByteArray>& file) {
         return file ? hex(*file) : std::string("absent");
     }
-
-    void clearRebuildFlags() {
-        g.Obnovit_angliyskie_slova = g.Obnovit_russkie_slova = false;
-        g.Obnovit_perevody_s_angliyskogo = g.Obnovit_perevody_s_russkogo = false;
-        g.Obnovit_nayti_perevod = g.Obnovit_pary = g.Obnovit_proslushivanie = false;
-    }
-
-    bool allRebuildFlags() const {
-        return g.Obnovit_angliyskie_slova && g.Obnovit_russkie_slova &&
-               g.Obnovit_perevody_s_angliyskogo && g.Obnovit_perevody_s_russkogo &&
-               g.Obnovit_nayti_perevod && g.Obnovit_pary && g.Obnovit_proslushivanie;
-    }
-
-    TempHome home;
-    Globalnye_peremennye_slovarya g;
 };
 
 } // namespace telvo::test

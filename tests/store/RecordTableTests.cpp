@@ -48,13 +48,9 @@ QByteArray numbered(int n) {
     return out;
 }
 
-class TableTest : public ::testing::Test {
+class TableTest : public ::testing::Test, protected telvo::test::DataFolderState {
 protected:
-    TableTest() {
-        g.puti = makeDataPaths(home.path() + "/data");
-        QDir().mkpath(g.puti.folder);
-        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
-    }
+    TableTest() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
     ~TableTest() override { QLocale::setDefault(QLocale::c()); }
 
     void writeDictionary(const QByteArray& content) { writeFile(g.puti.vocabulary, content); }
@@ -68,8 +64,6 @@ protected:
     }
     std::vector<uint8_t> marks() const { return g.tip_Dinamicheskiy_massiv_otmechennykh_slov; }
 
-    telvo::test::TempHome home;
-    Globalnye_peremennye_slovarya g;
     RecordTableModel model{g};
 };
 

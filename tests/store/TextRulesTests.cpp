@@ -25,15 +25,7 @@ QByteArray dictionaryOf(const QStringList& words) {
     return out;
 }
 
-class DataFolderTest : public ::testing::Test {
-protected:
-    DataFolderTest() {
-        g.puti = makeDataPaths(home.path() + "/data");
-        QDir().mkpath(g.puti.folder);
-    }
-    telvo::test::TempHome home;
-    Globalnye_peremennye_slovarya g;
-};
+class DataFolderTest : public ::testing::Test, protected telvo::test::DataFolderState {};
 
 // ---- normalisation ----
 

@@ -132,4 +132,25 @@ QByteArray viewStateLiteral(bool translationColumn, bool forgottenOnly, int32_t 
     return r;
 }
 
+DataFolderState::DataFolderState() {
+    g.puti = makeDataPaths(home.path() + QStringLiteral("/data"));
+    QDir().mkpath(g.puti.folder);
+}
+
+void DataFolderState::clearRebuildFlags() {
+    g.Obnovit_angliyskie_slova = g.Obnovit_russkie_slova = false;
+    g.Obnovit_perevody_s_angliyskogo = g.Obnovit_perevody_s_russkogo = false;
+    g.Obnovit_nayti_perevod = g.Obnovit_pary = g.Obnovit_proslushivanie = false;
+}
+
+bool DataFolderState::allRebuildFlags() const {
+    return g.Obnovit_angliyskie_slova && g.Obnovit_russkie_slova &&
+           g.Obnovit_perevody_s_angliyskogo && g.Obnovit_perevody_s_russkogo &&
+           g.Obnovit_nayti_perevod && g.Obnovit_pary && g.Obnovit_proslushivanie;
+}
+
+bool DataFolderState::exists(const QString& path) {
+    return QFileInfo::exists(path);
+}
+
 } // namespace telvo::test

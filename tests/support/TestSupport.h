@@ -61,6 +61,21 @@ inline ::testing::AssertionResult reportedAs(const QString& reportText, const QS
     return ::testing::AssertionFailure() << "report: " << reportText.toStdString();
 }
 
+// A temporary home with its data folder made and the shared state's paths pointing into it:
+// the starting point of every test of procedures on data files.
+class DataFolderState {
+public:
+    DataFolderState();
+
+    // Clears or checks all seven rebuild flags of the shared state.
+    void clearRebuildFlags();
+    bool allRebuildFlags() const;
+    static bool exists(const QString& path);
+
+    TempHome home;
+    Globalnye_peremennye_slovarya g;
+};
+
 QByteArray readFile(const QString& path);
 void writeFile(const QString& path, const QByteArray& bytes);
 // Bytes from a list of small numbers: bytes({1, 0, 0, 0}).

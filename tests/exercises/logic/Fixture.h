@@ -21,16 +21,8 @@ struct Word {
 
 // A data folder of its own with a dictionary written record by record, and shared state that
 // points at it.
-class ExerciseFixture : public ::testing::Test {
+class ExerciseFixture : public ::testing::Test, protected DataFolderState {
 protected:
-    TempHome home;
-    Globalnye_peremennye_slovarya g;
-
-    void SetUp() override {
-        g.puti = makeDataPaths(home.path() + QStringLiteral("/data"));
-        QDir().mkpath(g.puti.folder);
-    }
-
     // Records e1..en with translations t1..tn.
     static std::vector<Word> words(int n, const QString& english = QStringLiteral("e"),
                                    const QString& translation = QStringLiteral("t")) {
@@ -63,8 +55,6 @@ protected:
         g.Konets_diapazona = end;
         g.Razmer_diapazona = end - start + 1;
     }
-
-    static bool exists(const QString& path) { return QFileInfo::exists(path); }
 
     static int ones(const QByteArray& b) {
         int n = 0;
