@@ -23,8 +23,21 @@ QByteArray readAlignedBytes(const QString& path, int32_t size) {
     return bytes;
 }
 
-void appendZeroByte(Transaction& t, const QString& path, int32_t oldSize) {
-    insertZeroByte(t, path, oldSize, oldSize);
+void appendZeroByte(Transaction& t, const QString& path, int32_t oldSize, int32_t count) {
+    if (count == 1) {
+        insertZeroByte(t, path, oldSize, oldSize);
+        return;
+    }
+    if (count < 0)
+        throw Failure(QStringLiteral("Неверное число байтов %1 для файла %2").arg(count).arg(path));
+    if (RecordFile(path, 1).count() == oldSize) {
+        t.write(path, oldSize, QByteArray(count, '\0'), true);
+        t.remove(companionPath(platform::resolveLinks(path)));
+        return;
+    }
+    QByteArray bytes = readAlignedBytes(path, oldSize);
+    bytes.append(count, '\0');
+    t.replace(path, {bytes});
 }
 
 void insertZeroByte(Transaction& t, const QString& path, int32_t index, int32_t oldSize) {

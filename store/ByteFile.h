@@ -18,8 +18,8 @@ class Transaction;
 // The first `size` bytes of the file, zeros past its end.
 QByteArray readAlignedBytes(const QString& path, int32_t size);
 
-// The file holds `oldSize` bytes; a zero byte follows them.
-void appendZeroByte(Transaction& t, const QString& path, int32_t oldSize);
+// The file holds `oldSize` bytes; `count` zero bytes follow them.
+void appendZeroByte(Transaction& t, const QString& path, int32_t oldSize, int32_t count = 1);
 
 // The file holds `oldSize` bytes; a zero byte goes in at `index` (0 <= index <= oldSize),
 // appended in place when index == oldSize.

@@ -59,36 +59,75 @@ void flagHistoriesReset(Globalnye_peremennye_slovarya& g) {
         g.*info.rebuild = true;
 }
 
-} // namespace
-
-void addRecord(Globalnye_peremennye_slovarya& g, const RecordTexts& texts, QDate date) {
+// Appends `additions` and rewrites `updates` in place, one change. The new records are inside
+// the range only when the range is the whole dictionary or runs to its end; only then do the
+// histories grow.
+void appendRecords(Globalnye_peremennye_slovarya& g, const std::vector<RecordTexts>& additions,
+                   const std::vector<std::pair<int32_t, RecordTexts>>& updates, QDate date,
+                   const QString& reportName) {
     const RecordFile dictionary = dictionaryFile(g);
     // The file is the truth: a stale counter must not misplace the aligned bytes.
     const int32_t oldCount = dictionary.count();
-    Transaction change(g.puti.folder, QStringLiteral("TForma_dobavit"));
-    // After the last whole record, as an append does: a damaged partial tail is overwritten.
-    change.write(dictionary.path(), qint64(oldCount) * DictRecord::kSize, newRecord(texts, date),
-                 true);
-
-    // The new record is inside the range only when the range is the whole dictionary or runs
-    // to its end; only then do the histories grow.
-    if (g.Vse_slova_slovarya || g.Do_kontsa) {
-        const int32_t start = g.Vse_slova_slovarya ? 1 : g.Nachalo_diapazona;
-        appendZeroToHistories(change, g, oldCount - start + 1);
+    if (qint64(oldCount) + qint64(additions.size()) > qint64(INT32_MAX) / DictRecord::kSize)
+        throw Failure(QStringLiteral("Слишком много записей для словаря: %1")
+                          .arg(qint64(oldCount) + qint64(additions.size())));
+    const auto added = int32_t(additions.size());
+    Transaction change(g.puti.folder, reportName);
+    QByteArray records;
+    records.reserve(qsizetype(added) * DictRecord::kSize);
+    for (const RecordTexts& texts : additions)
+        records += newRecord(texts, date);
+    if (!updates.empty()) {
+        // Changed records anywhere in the file: one new file rather than a write per record.
+        QByteArray all = dictionary.readAll();
+        for (const auto& [n, texts] : updates) {
+            if (n < 1 || n > oldCount)
+                throw Failure(QStringLiteral("Неверный номер записи %1").arg(n));
+            const qint64 at = qint64(n - 1) * DictRecord::kSize;
+            DictRecord r = DictRecord::decode(all.constData() + at);
+            r.Angliyskoe_slovo = texts.Angliyskoe_slovo;
+            r.Transkriptsiya = texts.Transkriptsiya;
+            r.Perevod = texts.Perevod;
+            all.replace(at, DictRecord::kSize, r.encode());
+        }
+        change.replace(dictionary.path(), {all, records});
+    } else if (added > 0) {
+        // After the last whole record, as an append does: a damaged partial tail is overwritten.
+        change.write(dictionary.path(), qint64(oldCount) * DictRecord::kSize, records, true);
     }
-    if (forgottenFileExists(g))
-        appendZeroByte(change, g.puti.statForget, oldCount);
-    const int32_t newCount = oldCount + 1;
-    const auto range = rangeAfterAppend(currentRange(g), newCount);
+    if (added > 0) {
+        if (g.Vse_slova_slovarya || g.Do_kontsa) {
+            const int32_t start = g.Vse_slova_slovarya ? 1 : g.Nachalo_diapazona;
+            appendZeroToHistories(change, g, oldCount - start + 1, added);
+        }
+        if (forgottenFileExists(g))
+            appendZeroByte(change, g.puti.statForget, oldCount, added);
+    }
+    const int32_t newCount = oldCount + added;
+    const auto range = added > 0 ? rangeAfterAppend(currentRange(g), newCount) : std::nullopt;
     const std::optional<StagedRange> staged =
         range ? std::optional(stageRange(change, g, *range)) : std::nullopt;
     change.commit();
 
-    g.Slovo_dobavleno = true;
+    if (added > 0)
+        g.Slovo_dobavleno = true;
     g.Kolichestvo_zapisey = newCount;
     if (staged)
         applyRange(g, *staged);
     g.Razmer_diapazona = g.Konets_diapazona - g.Nachalo_diapazona + 1;
+}
+
+} // namespace
+
+void addRecord(Globalnye_peremennye_slovarya& g, const RecordTexts& texts, QDate date) {
+    appendRecords(g, {texts}, {}, date, QStringLiteral("TForma_dobavit"));
+}
+
+void importRecords(Globalnye_peremennye_slovarya& g, const std::vector<RecordTexts>& additions,
+                   const std::vector<std::pair<int32_t, RecordTexts>>& updates, QDate date) {
+    if (additions.empty() && updates.empty())
+        return;
+    appendRecords(g, additions, updates, date, QStringLiteral("TForma_import_slov"));
 }
 
 void insertRecord(Globalnye_peremennye_slovarya& g, int32_t p, const RecordTexts& texts,

@@ -5,6 +5,8 @@
 #include <QDate>
 #include <QString>
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 namespace telvo {
 
@@ -27,11 +29,20 @@ struct RecordTexts {
     QString Angliyskoe_slovo;
     QString Transkriptsiya;
     QString Perevod;
+
+    bool operator==(const RecordTexts&) const = default;
 };
 
 // Appends a new record (added on `date`, not excluded, not marked) as record
 // Kolichestvo_zapisey + 1. Sets Slovo_dobavleno.
 void addRecord(Globalnye_peremennye_slovarya& g, const RecordTexts& texts, QDate date);
+
+// An import: `additions` appended in their order as records Kolichestvo_zapisey + 1 …, each as
+// addRecord appends one (so the range, the histories and the forgotten file end as after that
+// many adds), and `updates` (record number, new texts; date and flags kept) written in place -
+// all one change. Sets Slovo_dobavleno when anything was added.
+void importRecords(Globalnye_peremennye_slovarya& g, const std::vector<RecordTexts>& additions,
+                   const std::vector<std::pair<int32_t, RecordTexts>>& updates, QDate date);
 
 // Inserts a new record at 0-based index `p` (0 <= p <= Kolichestvo_zapisey), so that it becomes
 // record p + 1: p = n - 1 puts it "за" record n, p = n "перед" it. Sets Slovo_vstavleno.

@@ -87,8 +87,9 @@ template <class Edit> void forEachExistingHistory(const G& g, Edit edit) {
 
 } // namespace
 
-void appendZeroToHistories(Transaction& t, const G& g, int32_t oldSize) {
-    forEachExistingHistory(g, [&](const QString& path) { appendZeroByte(t, path, oldSize); });
+void appendZeroToHistories(Transaction& t, const G& g, int32_t oldSize, int32_t count) {
+    forEachExistingHistory(g,
+                           [&](const QString& path) { appendZeroByte(t, path, oldSize, count); });
 }
 
 void insertZeroIntoHistories(Transaction& t, const G& g, int32_t p, int32_t oldSize) {

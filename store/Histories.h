@@ -50,8 +50,9 @@ void Obnulenie_statistiki(Globalnye_peremennye_slovarya& g, History h);
 // staged into the transaction of that change. `oldSize` is the number of bytes the histories
 // hold before the change. Throw telvo::Failure; the callers report.
 
-// A record appended inside the range: a zero byte after the first `oldSize` bytes.
-void appendZeroToHistories(Transaction& t, const Globalnye_peremennye_slovarya& g, int32_t oldSize);
+// Records appended inside the range: `count` zero bytes after the first `oldSize` bytes.
+void appendZeroToHistories(Transaction& t, const Globalnye_peremennye_slovarya& g, int32_t oldSize,
+                           int32_t count = 1);
 // A record inserted at history position `p`.
 void insertZeroIntoHistories(Transaction& t, const Globalnye_peremennye_slovarya& g, int32_t p,
                              int32_t oldSize);

@@ -278,6 +278,18 @@ const std::vector<CrashCase>& allChanges() {
         CrashCase{"AddWholeDictionary", Range::Whole, [](auto& g) { addRecord(g, kTexts, kDate); }},
         CrashCase{"AddFixedRange", Range::Fixed, [](auto& g) { addRecord(g, kTexts, kDate); }},
         CrashCase{"AddToTheEnd", Range::ToEnd, [](auto& g) { addRecord(g, kTexts, kDate); }},
+        CrashCase{"ImportWholeDictionary", Range::Whole,
+                  [](auto& g) {
+                      importRecords(g, {kTexts, {"two", "", "два"}}, {{2, {"w2", "", "x"}}}, kDate);
+                  }},
+        CrashCase{"ImportFixedRange", Range::Fixed,
+                  [](auto& g) {
+                      importRecords(g, {kTexts, {"two", "", "два"}}, {}, kDate);
+                  }},
+        CrashCase{"ImportToTheEnd", Range::ToEnd,
+                  [](auto& g) {
+                      importRecords(g, {kTexts, {"two", "", "два"}}, {}, kDate);
+                  }},
         CrashCase{"InsertWholeDictionary", Range::Whole,
                   [](auto& g) { insertRecord(g, 2, kTexts, kDate); }},
         CrashCase{"InsertBeforeNewest", Range::Whole,

@@ -135,6 +135,74 @@ INSTANTIATE_TEST_SUITE_P(Cases, AddToRange,
                                            AddCase{"WholeDictionary", true, 1, false, true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// An import of three words leaves every aligned file as three single adds do.
+TEST_P(AddToRange, ImportOfThreeEndsAsThreeAdds) {
+    const AddCase& c = GetParam();
+    givenDictionary(8, c.whole, c.start, 8, c.toEnd);
+    const QByteArray rangeBefore = rangeBytes(c.whole, c.start, 8, c.toEnd, '\xAA');
+    writeFile(g.puti.upragneniy, rangeBefore);
+    const int size = 8 - c.start + 1;
+    writeFile(g.puti.statEng, historyOf(0, size));
+    writeFile(g.puti.statRus, historyOf(1, size));
+    writeFile(g.puti.statPerEng, historyOf(2, size));
+    writeFile(g.puti.statPerRus, historyOf(0, size));
+    writeFile(g.puti.statForget, bytes({0, 0, 1, 0, 0, 0, 1, 0}));
+
+    importRecords(g, {kTexts, {"cat", "", "кот"}, {"dog", "дог", ""}}, {}, kDate);
+
+    // "кот" = EA EE F2, "дог" = E4 EE E3.
+    EXPECT_EQ(hex(readFile(g.puti.vocabulary)),
+              hex(records(1, 8) + newRec() + rec("cat", "", "\xEA\xEE\xF2", day2()) +
+                  rec("dog", "\xE4\xEE\xE3", "", day2())));
+    const QByteArray grown = c.inside ? QByteArray(3, '\0') : QByteArray();
+    expectHistories(
+        hex(historyOf(0, size) + grown).c_str(), hex(historyOf(1, size) + grown).c_str(),
+        hex(historyOf(2, size) + grown).c_str(), hex(historyOf(0, size) + grown).c_str());
+    EXPECT_EQ(hex(readFile(g.puti.statForget)), "00 00 01 00 00 00 01 00 00 00 00");
+    EXPECT_EQ(g.Kolichestvo_zapisey, 11);
+    EXPECT_TRUE(g.Slovo_dobavleno);
+    if (c.inside) {
+        expectRange(c.whole, c.start, 11, c.toEnd);
+    } else {
+        EXPECT_EQ(hex(readFile(g.puti.upragneniy)), hex(rangeBefore)) << "range rewritten";
+        EXPECT_EQ(g.Konets_diapazona, 8);
+    }
+    expectNoCompanions();
+}
+
+TEST_F(DictionaryEdits, ImportUpdatesChangeOnlyTheTextsOfTheirRecords) {
+    givenThreeWithHistories();
+
+    // Record 2 is excluded and record 3 marked: their flags and dates stay.
+    importRecords(g, {kTexts}, {{2, {"w2", "ту", "два"}}, {3, {"w3", "", "три"}}}, kDate);
+
+    // "ту" = F2 F3, "два" = E4 E2 E0, "три" = F2 F0 E8.
+    EXPECT_EQ(hex(readFile(g.puti.vocabulary)),
+              hex(old(1) + rec("w2", "\xF2\xF3", "\xE4\xE2\xE0", day1(), 1, 0) +
+                  rec("w3", "", "\xF2\xF0\xE8", day1(), 0, 1) + newRec()));
+    expectHistories("01 00 00 00", "00 01 00 00", "01 01 00 00", "00 00 01 00");
+    EXPECT_EQ(hex(readFile(g.puti.statForget)), "01 00 01 00");
+    expectRange(true, 1, 4, false);
+    expectNoCompanions();
+}
+
+TEST_F(DictionaryEdits, ImportOfUpdatesAloneKeepsCountRangeAndAlignedFiles) {
+    givenThreeWithHistories();
+    const QByteArray range = readFile(g.puti.upragneniy);
+
+    importRecords(g, {}, {{1, {"w1", "", "один"}}}, kDate);
+
+    EXPECT_EQ(hex(readFile(g.puti.vocabulary)),
+              hex(rec("w1", "", "\xEE\xE4\xE8\xED", day1()) + records(2, 3)));
+    expectHistories("01 00 00", "00 01 00", "01 01 00", "00 00 01");
+    EXPECT_EQ(hex(readFile(g.puti.upragneniy)), hex(range));
+    EXPECT_EQ(g.Kolichestvo_zapisey, 3);
+    EXPECT_FALSE(g.Slovo_dobavleno);
+
+    EXPECT_THROW(importRecords(g, {}, {{4, kTexts}}, kDate), Failure) << "no record 4";
+    EXPECT_EQ(readFile(g.puti.vocabulary).size(), 3 * 176);
+}
+
 TEST_F(DictionaryEdits, InsertBehindRecordOneShiftsEveryAlignedFile) {
     givenThreeWithHistories();
     insertRecord(g, 0, kTexts, kDate);
