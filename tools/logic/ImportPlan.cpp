@@ -1,6 +1,7 @@
 #include "tools/logic/ImportPlan.h"
 
 #include "store/Cp1251.h"
+#include "store/RecordFile.h"
 #include "store/TextRules.h"
 
 #include <QHash>
@@ -99,6 +100,22 @@ ImportPlan planImport(const std::vector<RecordTexts>& words, const std::vector<D
         added.insert(key, plan.additions.size());
         plan.additions.push_back(std::move(t));
     }
+    return plan;
+}
+
+std::vector<DictRecord> readDictionary(const Globalnye_peremennye_slovarya& g) {
+    const QByteArray all = RecordFile(g.puti.vocabulary, DictRecord::kSize).readAll();
+    std::vector<DictRecord> records;
+    records.reserve(size_t(all.size() / DictRecord::kSize));
+    for (qsizetype at = 0; at + DictRecord::kSize <= all.size(); at += DictRecord::kSize)
+        records.push_back(DictRecord::decode(all.constData() + at));
+    return records;
+}
+
+ImportPlan importWords(Globalnye_peremennye_slovarya& g, const std::vector<RecordTexts>& words,
+                       DuplicatePolicy policy, QDate date) {
+    ImportPlan plan = planImport(words, readDictionary(g), policy);
+    importRecords(g, plan.additions, plan.updates, date);
     return plan;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/core/Globals.h"
 #include "store/DictionaryEdits.h"
 #include "store/Records.h"
 #include "tools/logic/WordImport.h"
@@ -33,6 +34,15 @@ struct ImportPlan {
 // normalised as the entry fields normalise them.
 ImportPlan planImport(const std::vector<RecordTexts>& words, const std::vector<DictRecord>& stored,
                       DuplicatePolicy policy);
+
+// Every record of the dictionary file, in order.
+std::vector<DictRecord> readDictionary(const Globalnye_peremennye_slovarya& g);
+
+// Plans `words` against the dictionary on disk and carries the plan out as one change
+// (importRecords, dated `date`). Returns the plan for the summary. Throws telvo::Failure, and
+// then nothing has changed.
+ImportPlan importWords(Globalnye_peremennye_slovarya& g, const std::vector<RecordTexts>& words,
+                       DuplicatePolicy policy, QDate date);
 
 // The summary shown when the import is done (or would do nothing).
 QString importSummary(const ImportPlan& plan);

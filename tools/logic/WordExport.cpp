@@ -1,8 +1,37 @@
 #include "tools/logic/WordExport.h"
 
+#include "store/RecordFile.h"
+#include "store/Records.h"
+#include "tools/logic/ImportPlan.h"
+
 #include <QXmlStreamWriter>
+#include <algorithm>
 
 namespace telvo {
+
+std::vector<RecordTexts> wordsToExport(const Globalnye_peremennye_slovarya& g,
+                                       ExportSource source) {
+    const std::vector<DictRecord> records = readDictionary(g);
+    const auto count = int32_t(records.size());
+    int32_t from = 1;
+    int32_t to = count;
+    if (source == ExportSource::Range && !g.Vse_slova_slovarya) {
+        // A range the file no longer covers gives what is left of it.
+        from = std::max<int32_t>(g.Nachalo_diapazona, 1);
+        to = std::min<int32_t>(g.Konets_diapazona, count);
+    }
+    QByteArray forgotten;
+    if (source == ExportSource::Forgotten && RecordFile(g.puti.statForget, 1).exists())
+        forgotten = RecordFile(g.puti.statForget, 1).readUpTo(0, count);
+    std::vector<RecordTexts> words;
+    for (int32_t n = from; n <= to; ++n) {
+        if (source == ExportSource::Forgotten && (n > forgotten.size() || forgotten[n - 1] == 0))
+            continue;
+        const DictRecord& r = records[size_t(n - 1)];
+        words.push_back({r.Angliyskoe_slovo, r.Transkriptsiya, r.Perevod});
+    }
+    return words;
+}
 
 QByteArray writeKvtml(const std::vector<RecordTexts>& words, const QString& title) {
     QByteArray out;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/core/Globals.h"
 #include "store/DictionaryEdits.h"
 
 #include <QByteArray>
@@ -9,6 +10,15 @@
 namespace telvo {
 
 // Words taken out for other vocabulary programs.
+
+enum class ExportSource {
+    Dictionary, // every record
+    Range,      // the records of the exercise range
+    Forgotten,  // the records marked forgotten
+};
+
+// The texts of the records `source` names, oldest first.
+std::vector<RecordTexts> wordsToExport(const Globalnye_peremennye_slovarya& g, ExportSource source);
 
 // KVTML 2: identifier 0 English (locale "en", the transcription as its pronunciation),
 // identifier 1 Russian (locale "ru"), one entry per word in the given order. UTF-8.

@@ -1,4 +1,5 @@
 #include "store/Records.h"
+#include "tests/store/DataFolderFixture.h"
 #include "tools/logic/ImportPlan.h"
 #include "tools/logic/WordExport.h"
 #include "tools/logic/WordImport.h"
@@ -291,4 +292,67 @@ TEST(WordExport, RoundTripsThroughTheReaders) {
     const auto records = parseDelimited(csv, guessSeparator(csv));
     ASSERT_TRUE(looksLikeHeader(records.front()));
     EXPECT_EQ(wordsFromRecords(records, guessMapping(records, true), true), words);
+}
+
+namespace {
+
+using telvo::test::DataFolderTest;
+
+class WordExchange : public DataFolderTest {};
+
+} // namespace
+
+// Three words into a dictionary of three: the files end byte for byte as the test lays them out,
+// and what is taken out again is what went in.
+TEST_F(WordExchange, ImportOfThreeWordsAndExportBack) {
+    using namespace telvo::test;
+    givenDictionary(3, false, 2, 3, true);
+    writeFile(g.puti.statForget, bytes({0, 1, 0}));
+    writeFile(g.puti.statEng, bytes({1, 0}));
+
+    const QString csv =
+        u"English;Перевод\r\nW1;один\r\ncat;\"кот; кошка\"\r\nowl;сова\r\nOwl;\r\n"_qs;
+    const auto rows = parseDelimited(csv, guessSeparator(csv));
+    const auto words = wordsFromRecords(rows, guessMapping(rows, true), true);
+    const ImportPlan plan = importWords(g, words, DuplicatePolicy::Skip, QDate(2021, 3, 6));
+    EXPECT_EQ(plan.additions.size(), 2u);
+    EXPECT_EQ(plan.duplicatesSkipped, 2); // "W1" is record 1, "Owl" the file's own "owl"
+
+    // "кот; кошка" = EA EE F2 3B 20 EA EE F8 EA E0, "сова" = F1 EE E2 E0.
+    EXPECT_EQ(hex(readFile(g.puti.vocabulary)),
+              hex(records(1, 3) +
+                  rec("cat", "", "\xEA\xEE\xF2\x3B\x20\xEA\xEE\xF8\xEA\xE0", day2()) +
+                  rec("owl", "", "\xF1\xEE\xE2\xE0", day2())));
+    EXPECT_EQ(hex(readFile(g.puti.statForget)), "00 01 00 00 00");
+    EXPECT_EQ(hex(readFile(g.puti.statEng)), "01 00 00 00");
+    EXPECT_EQ(hex(readFile(g.puti.upragneniy)), hex(rangeBytes(false, 2, 5, true)));
+
+    const std::vector<RecordTexts> all = wordsToExport(g, ExportSource::Dictionary);
+    ASSERT_EQ(all.size(), 5u);
+    EXPECT_EQ(all[3], (RecordTexts{"cat", "", u"кот; кошка"_qs}));
+    const auto range = wordsToExport(g, ExportSource::Range);
+    ASSERT_EQ(range.size(), 4u);
+    EXPECT_EQ(range[0].Angliyskoe_slovo, u"w2"_qs);
+    const auto forgotten = wordsToExport(g, ExportSource::Forgotten);
+    ASSERT_EQ(forgotten.size(), 1u);
+    EXPECT_EQ(forgotten[0].Angliyskoe_slovo, u"w2"_qs);
+
+    // Export, then import into an empty dictionary: the same records.
+    const QByteArray kvtml = writeKvtml(all, u"Словарь"_qs);
+    givenDictionary(0, true, 1, 0, false);
+    const KvtmlResult read = parseKvtml(kvtml);
+    ASSERT_TRUE(read.document);
+    importWords(g, wordsFromKvtml(*read.document, 0, 1), DuplicatePolicy::Skip, QDate(2021, 3, 6));
+    QByteArray expected;
+    for (int k = 1; k <= 3; ++k)
+        expected += rec(QByteArray("w") + QByteArray::number(k), "", "", day2());
+    expected += rec("cat", "", "\xEA\xEE\xF2\x3B\x20\xEA\xEE\xF8\xEA\xE0", day2()) +
+                rec("owl", "", "\xF1\xEE\xE2\xE0", day2());
+    EXPECT_EQ(hex(readFile(g.puti.vocabulary)), hex(expected));
+}
+
+TEST_F(WordExchange, NoForgottenFileExportsNoForgottenWords) {
+    givenDictionary(2, true, 1, 2, false);
+    EXPECT_TRUE(wordsToExport(g, ExportSource::Forgotten).empty());
+    EXPECT_EQ(wordsToExport(g, ExportSource::Range).size(), 2u);
 }
