@@ -64,7 +64,8 @@ void flagHistoriesReset(Globalnye_peremennye_slovarya& g) {
 // histories grow.
 void appendRecords(Globalnye_peremennye_slovarya& g, const std::vector<RecordTexts>& additions,
                    const std::vector<std::pair<int32_t, RecordTexts>>& updates, QDate date,
-                   const QString& reportName) {
+                   const QString& reportName,
+                   const std::vector<std::pair<QString, QByteArray>>& alsoReplace) {
     const RecordFile dictionary = dictionaryFile(g);
     // The file is the truth: a stale counter must not misplace the aligned bytes.
     const int32_t oldCount = dictionary.count();
@@ -103,6 +104,8 @@ void appendRecords(Globalnye_peremennye_slovarya& g, const std::vector<RecordTex
         if (forgottenFileExists(g))
             appendZeroByte(change, g.puti.statForget, oldCount, added);
     }
+    for (const auto& [path, content] : alsoReplace)
+        change.replace(path, {content});
     const int32_t newCount = oldCount + added;
     const auto range = added > 0 ? rangeAfterAppend(currentRange(g), newCount) : std::nullopt;
     const std::optional<StagedRange> staged =
@@ -120,14 +123,15 @@ void appendRecords(Globalnye_peremennye_slovarya& g, const std::vector<RecordTex
 } // namespace
 
 void addRecord(Globalnye_peremennye_slovarya& g, const RecordTexts& texts, QDate date) {
-    appendRecords(g, {texts}, {}, date, QStringLiteral("TForma_dobavit"));
+    appendRecords(g, {texts}, {}, date, QStringLiteral("TForma_dobavit"), {});
 }
 
 void importRecords(Globalnye_peremennye_slovarya& g, const std::vector<RecordTexts>& additions,
-                   const std::vector<std::pair<int32_t, RecordTexts>>& updates, QDate date) {
-    if (additions.empty() && updates.empty())
+                   const std::vector<std::pair<int32_t, RecordTexts>>& updates, QDate date,
+                   const std::vector<std::pair<QString, QByteArray>>& alsoReplace) {
+    if (additions.empty() && updates.empty() && alsoReplace.empty())
         return;
-    appendRecords(g, additions, updates, date, QStringLiteral("TForma_import_slov"));
+    appendRecords(g, additions, updates, date, QStringLiteral("TForma_import_slov"), alsoReplace);
 }
 
 void insertRecord(Globalnye_peremennye_slovarya& g, int32_t p, const RecordTexts& texts,

@@ -40,9 +40,11 @@ void addRecord(Globalnye_peremennye_slovarya& g, const RecordTexts& texts, QDate
 // An import: `additions` appended in their order as records Kolichestvo_zapisey + 1 …, each as
 // addRecord appends one (so the range, the histories and the forgotten file end as after that
 // many adds), and `updates` (record number, new texts; date and flags kept) written in place -
-// all one change. Sets Slovo_dobavleno when anything was added.
+// all one change, together with `alsoReplace` (whole files, as path and new content: the group
+// file when an import brings groups). Sets Slovo_dobavleno when anything was added.
 void importRecords(Globalnye_peremennye_slovarya& g, const std::vector<RecordTexts>& additions,
-                   const std::vector<std::pair<int32_t, RecordTexts>>& updates, QDate date);
+                   const std::vector<std::pair<int32_t, RecordTexts>>& updates, QDate date,
+                   const std::vector<std::pair<QString, QByteArray>>& alsoReplace = {});
 
 // Inserts a new record at 0-based index `p` (0 <= p <= Kolichestvo_zapisey), so that it becomes
 // record p + 1: p = n - 1 puts it "за" record n, p = n "перед" it. Sets Slovo_vstavleno.

@@ -1,5 +1,6 @@
 #include "tools/logic/ImportPlan.h"
 
+#include "groups/logic/GroupFile.h"
 #include "store/Cp1251.h"
 #include "store/RecordFile.h"
 #include "store/TextRules.h"
@@ -112,16 +113,57 @@ std::vector<DictRecord> readDictionary(const Globalnye_peremennye_slovarya& g) {
     return records;
 }
 
+LessonGroups groupsFromLessons(const KvtmlDocument& doc, int english, int translation) {
+    QHash<int, const KvtmlEntry*> entries;
+    for (const KvtmlEntry& e : doc.entries)
+        entries.insert(e.id, &e);
+    LessonGroups result;
+    for (const KvtmlLesson& lesson : doc.lessons) {
+        if (lesson.entries.empty())
+            continue;
+        if (lesson.entries.size() > size_t(kGroupRows)) {
+            ++result.tooLarge;
+            continue;
+        }
+        tip_Zapis_gruppy_slov group;
+        group.Nazvanie_gruppy_slov = normalised(lesson.name).left(GroupLayout::kNameMax);
+        int row = 0;
+        for (const int id : lesson.entries) {
+            const KvtmlEntry* e = entries.value(id);
+            if (!e)
+                continue;
+            // The group file holds what its fields can: the texts are cut as it cuts them.
+            group.Zapis_sostoyashchuyu_iz_slov_vkhodyashchikh_v_gruppu[row++] = {
+                normalised(e->text(english)).left(GroupLayout::kEnglishMax),
+                normalised(e->text(translation)).left(GroupLayout::kTranslationMax)};
+        }
+        result.groups.push_back(std::move(group));
+    }
+    return result;
+}
+
 ImportPlan importWords(Globalnye_peremennye_slovarya& g, const std::vector<RecordTexts>& words,
-                       DuplicatePolicy policy, QDate date) {
+                       DuplicatePolicy policy, QDate date,
+                       const tip_Dinamicheskiy_massiv_grupp_slov& groups) {
     ImportPlan plan = planImport(words, readDictionary(g), policy);
-    importRecords(g, plan.additions, plan.updates, date);
+    std::vector<std::pair<QString, QByteArray>> files;
+    if (!groups.empty()) {
+        const RecordFile groupFile(g.puti.groupWords, GroupLayout::kRecordSize);
+        QByteArray content = groupFile.exists() ? groupFile.readAll() : QByteArray();
+        for (const tip_Zapis_gruppy_slov& group : groups)
+            content += encodeGroup(group);
+        files.emplace_back(g.puti.groupWords, content);
+    }
+    importRecords(g, plan.additions, plan.updates, date, files);
+    plan.groupsAdded = int(groups.size());
     return plan;
 }
 
 QString importSummary(const ImportPlan& plan) {
     QStringList lines;
     lines << QStringLiteral("Добавлено слов: %1.").arg(plan.additions.size());
+    if (plan.groupsAdded > 0)
+        lines << QStringLiteral("Добавлено групп слов: %1.").arg(plan.groupsAdded);
     if (!plan.updates.empty())
         lines << QStringLiteral("Обновлено слов: %1.").arg(plan.updates.size());
     if (plan.duplicatesSkipped > 0)

@@ -356,3 +356,63 @@ TEST_F(WordExchange, NoForgottenFileExportsNoForgottenWords) {
     EXPECT_TRUE(wordsToExport(g, ExportSource::Forgotten).empty());
     EXPECT_EQ(wordsToExport(g, ExportSource::Range).size(), 2u);
 }
+
+namespace {
+
+// A group record laid out by hand: name at 0, row k at 67 + 85 k (English +0, translation +34).
+QByteArray groupRecord(const QByteArray& name,
+                       std::initializer_list<std::pair<QByteArray, QByteArray>> rows) {
+    QByteArray r(1257, '\0');
+    auto put = [&r](int offset, const QByteArray& text) {
+        r[offset] = static_cast<char>(text.size());
+        r.replace(offset + 1, text.size(), text);
+    };
+    put(0, name);
+    int k = 0;
+    for (const auto& [english, translation] : rows) {
+        put(67 + 85 * k, english);
+        put(67 + 85 * k + 34, translation);
+        ++k;
+    }
+    return r;
+}
+
+} // namespace
+
+TEST_F(WordExchange, LessonsOfUpTo14EntriesBecomeGroupsInTheSameChange) {
+    using namespace telvo::test;
+    givenDictionary(1, true, 1, 1, false);
+    const QByteArray existing = groupRecord("old", {{"a", "b"}});
+    writeFile(g.puti.groupWords, existing);
+
+    QByteArray kvtml = "<?xml version=\"1.0\"?><kvtml version=\"2.0\"><identifiers>"
+                       "<identifier id=\"0\"><locale>en</locale></identifier>"
+                       "<identifier id=\"1\"><locale>ru</locale></identifier></identifiers>"
+                       "<entries>";
+    for (int i = 0; i < 15; ++i)
+        kvtml += "<entry id=\"" + QByteArray::number(i) + "\"><translation id=\"0\"><text>e" +
+                 QByteArray::number(i) + "</text></translation><translation id=\"1\"><text>" +
+                 QString(u"р%1"_qs).arg(i).toUtf8() + "</text></translation></entry>";
+    kvtml += "</entries><lessons><container><name>" + QString(u"Урок"_qs).toUtf8() +
+             "</name><entry id=\"3\"/><entry id=\"1\"/></container><container><name>big</name>";
+    for (int i = 0; i < 15; ++i)
+        kvtml += "<entry id=\"" + QByteArray::number(i) + "\"/>";
+    kvtml += "</container><container><name>empty</name></container></lessons></kvtml>";
+
+    const KvtmlResult doc = parseKvtml(kvtml);
+    ASSERT_TRUE(doc.document) << doc.error.toStdString();
+    const LessonGroups lessons = groupsFromLessons(*doc.document, 0, 1);
+    EXPECT_EQ(lessons.groups.size(), 1u);
+    EXPECT_EQ(lessons.tooLarge, 1);
+
+    const ImportPlan plan = importWords(g, wordsFromKvtml(*doc.document, 0, 1),
+                                        DuplicatePolicy::Skip, QDate(2021, 3, 6), lessons.groups);
+    EXPECT_EQ(plan.additions.size(), 15u);
+    EXPECT_EQ(plan.groupsAdded, 1);
+    // "Урок" = D3 F0 EE EA, "р3" = F0 33, "р1" = F0 31.
+    EXPECT_EQ(
+        hex(readFile(g.puti.groupWords)),
+        hex(existing + groupRecord("\xD3\xF0\xEE\xEA", {{"e3", "\xF0\x33"}, {"e1", "\xF0\x31"}})));
+    EXPECT_EQ(readFile(g.puti.vocabulary).size(), 16 * 176);
+    EXPECT_TRUE(importSummary(plan).contains(u"Добавлено групп слов: 1."_qs));
+}
