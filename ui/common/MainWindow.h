@@ -40,6 +40,8 @@ enum class MainCommand {
     Notepad,
     Archive,
     Restore,
+    ImportWords,
+    ExportWords,
     Manual,
     DownloadDictionary,
     About,
