@@ -416,3 +416,16 @@ TEST_F(WordExchange, LessonsOfUpTo14EntriesBecomeGroupsInTheSameChange) {
     EXPECT_EQ(readFile(g.puti.vocabulary).size(), 16 * 176);
     EXPECT_TRUE(importSummary(plan).contains(u"Добавлено групп слов: 1."_qs));
 }
+
+// A line of 10 MB is one word whose texts are cut to the fields and named, not a failure.
+TEST(ImportPlan, TenMegabyteLine) {
+    const QString line = QStringLiteral("huge,") + QString(10 * 1024 * 1024, u'я') + u'\n';
+    const QString text = decodeImportText(line.toUtf8());
+    const auto records = parseDelimited(text, guessSeparator(text));
+    ASSERT_EQ(records.size(), 1u);
+    const ImportPlan plan = planImport(wordsFromRecords(records, {0, -1, 1}, false), {},
+                                       DuplicatePolicy::Skip);
+    ASSERT_EQ(plan.additions.size(), 1u);
+    EXPECT_EQ(plan.additions[0].Perevod, QString(60, u'я'));
+    EXPECT_EQ(plan.cut, QStringList{u"huge (перевод)"_qs});
+}
