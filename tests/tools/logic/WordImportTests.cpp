@@ -4,6 +4,7 @@
 #include "tools/logic/WordExport.h"
 #include "tools/logic/WordImport.h"
 
+#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace telvo;
@@ -423,9 +424,28 @@ TEST(ImportPlan, TenMegabyteLine) {
     const QString text = decodeImportText(line.toUtf8());
     const auto records = parseDelimited(text, guessSeparator(text));
     ASSERT_EQ(records.size(), 1u);
-    const ImportPlan plan = planImport(wordsFromRecords(records, {0, -1, 1}, false), {},
-                                       DuplicatePolicy::Skip);
+    const ImportPlan plan =
+        planImport(wordsFromRecords(records, {0, -1, 1}, false), {}, DuplicatePolicy::Skip);
     ASSERT_EQ(plan.additions.size(), 1u);
     EXPECT_EQ(plan.additions[0].Perevod, QString(60, u'я'));
     EXPECT_EQ(plan.cut, QStringList{u"huge (перевод)"_qs});
+}
+
+// Saved by KWordQuiz from Debian: both columns claim to be English, and the rows it keeps
+// empty after the words come along.
+TEST(Kvtml, FileWrittenByKWordQuiz) {
+    QFile file(QStringLiteral(TOOLS_FIXTURES "/kwordquiz-animals.kvtml"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray content = file.readAll();
+    ASSERT_EQ(detectImportFormat(content), ImportFormat::Kvtml);
+    const KvtmlResult r = parseKvtml(content);
+    ASSERT_TRUE(r.document) << r.error.toStdString();
+    EXPECT_EQ(englishIdentifier(*r.document), -1) << "two columns in English: the user decides";
+    EXPECT_EQ(r.document->entries.size(), 20u);
+    const ImportPlan plan =
+        planImport(wordsFromKvtml(*r.document, 0, 1), {}, DuplicatePolicy::Skip);
+    EXPECT_EQ(plan.additions,
+              (std::vector<RecordTexts>{
+                  {"cat", "", u"кот"_qs}, {"dog", "", u"пёс"_qs}, {"hedgehog", "", u"ёж"_qs}}));
+    EXPECT_EQ(plan.emptySkipped, 17);
 }
