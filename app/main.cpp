@@ -3,10 +3,13 @@
 #include "platform/SingleInstance.h"
 #include "platform/gui/Application.h"
 #include "store/DataFolder.h"
+#include "tools/logic/DataArchive.h"
+#include "tools/windows/ArchiveWindows.h"
 #include "ui/main/TMainForm.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFileInfo>
 #include <QMessageBox>
 
 namespace {
@@ -24,13 +27,26 @@ int refuseSecondCopy(int& argc, char** argv) {
 int main(int argc, char** argv) {
     // Before anything else, so that a second copy creates no window and touches no file. The
     // lock is on the data folder itself and is held until the process ends.
-    platform::SingleInstance instance(telvo::makeDataPaths(telvo::Rabochiy_katolog()).folder);
+    const QString dataFolder = telvo::makeDataPaths(telvo::Rabochiy_katolog()).folder;
+    // A restore cut off between its two renames left the data only in its saved copy; it is
+    // put back before the lock would create an empty data folder in its place.
+    if (!QFileInfo(dataFolder).isDir())
+        telvo::tools::recoverInterruptedRestore(dataFolder);
+    platform::SingleInstance instance(dataFolder);
     if (!instance.acquire())
         return refuseSecondCopy(argc, argv);
 
     platform::Application app(argc, argv, telvo::programTitle());
     QCoreApplication::setApplicationName(QStringLiteral("telvo-vocabulary"));
     telvo::installGuiReporting();
+
+    // A restore puts another folder in the data folder's place; the lock goes with the name.
+    auto environment = telvo::archiveEnvironment();
+    environment.dataFolderReplaced = [&instance] {
+        instance.release();
+        instance.acquire();
+    };
+    telvo::setArchiveEnvironment(environment);
 
     telvo::Globalnye_peremennye_slovarya g;
     telvo::Program program(g);

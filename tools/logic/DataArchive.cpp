@@ -3,6 +3,7 @@
 #include "app/core/Globals.h"
 #include "platform/Files.h"
 #include "store/Records.h"
+#include "store/Transaction.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -64,7 +65,9 @@ QStringList filesBelow(const QString& folder) {
     const QDir base(folder);
     while (it.hasNext()) {
         const QString path = it.next();
-        if (platform::isRegularFile(path))
+        // A change's journal exists only while the change runs; a restore must not replay it.
+        if (platform::isRegularFile(path) &&
+            base.relativeFilePath(path) != QLatin1String(kJournalName))
             files << base.relativeFilePath(path);
     }
     files.sort();

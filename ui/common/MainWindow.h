@@ -84,6 +84,12 @@ public:
     // One more right answer on the repetitions button.
     virtual void increaseRepetitions() = 0;
 
+    // Writes the view state (Start.startdat) now, as closing does: an archive then holds it.
+    virtual void saveViewState() = 0;
+    // Reads everything again from the data folder, as the first showing does, and marks every
+    // exercise table for a rebuild: after a restore the folder holds other files.
+    virtual void reloadFromDataFolder() = 0;
+
     // Connects `command` to the main window's action and enables it. A command the window
     // does not have is a programming error and throws std::logic_error.
     virtual void installCommand(MainCommand command, std::function<void()> run) = 0;

@@ -52,6 +52,8 @@ public:
     void showWordOfRow(int row) override { Otobrazit_angliyskoe_slovo_v_verkhney_paneli(row); }
     void increaseRepetitions() override { Uvelichit_znachenie_povtoreniy(); }
     void installCommand(MainCommand command, std::function<void()> run) override;
+    void saveViewState() override { Sokhranit_parametry_vneshnego_vida(); }
+    void reloadFromDataFolder() override;
 
     // The objectNames of the actions that are enabled but carry out nothing: a command whose
     // subsystem forgot to install it. Empty in a fully wired program.

@@ -103,6 +103,11 @@ void TMainForm::FormShow() {
     focusTable();
 }
 
+void TMainForm::reloadFromDataFolder() {
+    FormShow();
+    Sostoyanie_dinamicheskikh_massivov(g_);
+}
+
 bool TMainForm::event(QEvent* event) {
     if (event->type() == QEvent::WindowUnblocked) {
         // A modal window that blocked this one has closed. Without a window manager (and on

@@ -199,9 +199,12 @@ TEST_F(DataArchiveTest, RoundTripRestoresEveryFileByteForByte) {
     expectNoLeftovers();
 }
 
-// A link or a pipe in the data folder is not archived (a pipe would block the job).
+// A link or a pipe in the data folder is not archived (a pipe would block the job), nor the
+// journal of a change (a restore must not replay one; a subfolder's file of that name is data).
 TEST_F(DataArchiveTest, EntryNamesPutEveryFileUnderProgramDataAndAreDeflated) {
     ASSERT_TRUE(QFile::link(data + "/bloknotik.txt", data + "/link.txt"));
+    writeFile(data + "/transaction.journal", "journal");
+    writeFile(data + "/Primery/transaction.journal", "not a journal");
     ASSERT_EQ(::mkfifo(QFile::encodeName(data + "/pipe").constData(), 0600), 0);
     ASSERT_EQ(archiveDataFolder(data, stick).status, ArchiveStatus::Archived);
     int error = 0;
@@ -221,6 +224,7 @@ TEST_F(DataArchiveTest, EntryNamesPutEveryFileUnderProgramDataAndAreDeflated) {
     const QStringList expected = {
         "ProgramData/Telvo_Lab/Telvo_Vocabulary_02/.hidden",
         "ProgramData/Telvo_Lab/Telvo_Vocabulary_02/Primery/primer.rtf",
+        "ProgramData/Telvo_Lab/Telvo_Vocabulary_02/Primery/transaction.journal",
         "ProgramData/Telvo_Lab/Telvo_Vocabulary_02/Start.startdat",
         "ProgramData/Telvo_Lab/Telvo_Vocabulary_02/Stat_eng.dictstat",
         "ProgramData/Telvo_Lab/Telvo_Vocabulary_02/Stat_forget.dictstat",
