@@ -59,12 +59,13 @@ const char* const kNotRestored =
     "были сформированы в другой операционной системе.";
 const char* const kWrongFile = "Файл для восстановления данных выбран не верно.";
 
-// The window's picture: the command's own picture on a quiet panel, with room for the
+// The window's picture, drawn here so it stays sharp at any size: a box with an arrow going
+// into it (archive) or coming out of it (restore), on a quiet panel with room for the
 // activity indicator over it.
 class Picture : public QWidget {
 public:
-    Picture(const QString& image, const char* name, int width, QWidget* parent)
-        : QWidget(parent), image_(image) {
+    Picture(bool into, const char* name, int width, QWidget* parent)
+        : QWidget(parent), into_(into) {
         setObjectName(QString::fromUtf8(name));
         setFixedWidth(width);
     }
@@ -72,20 +73,39 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
-        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.setRenderHint(QPainter::Antialiasing);
         QLinearGradient fill(0, 0, 0, height());
         fill.setColorAt(0, QColor(232, 240, 250));
         fill.setColorAt(1, QColor(196, 214, 236));
         p.fillRect(rect(), fill);
-        const QPixmap picture(image_);
-        const int side = std::min(width(), height()) * 2 / 3;
-        const QRect target((width() - side) / 2, (height() - side) / 2, side, side);
-        p.setOpacity(0.85);
-        p.drawPixmap(target, picture);
+        const qreal unit = std::min(width(), height()) / 10.0;
+        const QPointF c(width() / 2.0, height() / 2.0);
+        // The box.
+        const QRectF box(c.x() - 2.6 * unit, c.y() + 0.2 * unit, 5.2 * unit, 3.2 * unit);
+        p.setPen(QPen(QColor(120, 80, 40), unit * 0.18));
+        p.setBrush(QColor(214, 170, 110));
+        p.drawRoundedRect(box, unit * 0.3, unit * 0.3);
+        p.drawLine(QPointF(box.left(), box.top() + unit), QPointF(box.right(), box.top() + unit));
+        // The arrow: down into the box, or up out of it.
+        QPolygonF head;
+        const qreal shaft = unit * 0.7;
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(40, 110, 200));
+        if (into_) {
+            p.drawRect(QRectF(c.x() - shaft / 2, c.y() - 3.6 * unit, shaft, 2.4 * unit));
+            head << QPointF(c.x() - 1.3 * unit, c.y() - 1.4 * unit)
+                 << QPointF(c.x() + 1.3 * unit, c.y() - 1.4 * unit) << QPointF(c.x(), c.y());
+        } else {
+            p.drawRect(QRectF(c.x() - shaft / 2, c.y() - 2.2 * unit, shaft, 2.4 * unit));
+            head << QPointF(c.x() - 1.3 * unit, c.y() - 2.2 * unit)
+                 << QPointF(c.x() + 1.3 * unit, c.y() - 2.2 * unit)
+                 << QPointF(c.x(), c.y() - 3.8 * unit);
+        }
+        p.drawPolygon(head);
     }
 
 private:
-    QString image_;
+    bool into_;
 };
 
 QLabel* label(QWidget* parent, const char* name) {
@@ -156,8 +176,7 @@ TMainFofm_arhivirovanie::TMainFofm_arhivirovanie(G& g, MainWindow& main, QWidget
     : QDialog(parent), g_(g), main_(main) {
     setObjectName(QStringLiteral("TMainFofm_arhivirovanie"));
     setWindowTitle(QStringLiteral("Архивирование данных словаря"));
-    auto* picture = new Picture(QStringLiteral(":/images/tb_archive.png"),
-                                "Картинка_формы_архивирования", 313, this);
+    auto* picture = new Picture(true, "Картинка_формы_архивирования", 313, this);
     QVBoxLayout* right = frame(this, picture, Indikator_aktivnosti);
 
     Radiogruppa_ustanovlennykh_diskov =
@@ -300,8 +319,7 @@ TMainForm_vosstanovlenie::TMainForm_vosstanovlenie(G& g, MainWindow& main, QStri
     setObjectName(QStringLiteral("TMainForm_vosstanovlenie"));
     setWindowTitle(
         QStringLiteral("Восстановление данных программы Telvo: Vocabulary из архивного файла"));
-    auto* picture = new Picture(QStringLiteral(":/images/tb_restore.png"),
-                                "Картинка_формы_востановление_данных", 329, this);
+    auto* picture = new Picture(false, "Картинка_формы_востановление_данных", 329, this);
     QVBoxLayout* right = frame(this, picture, Indikator_aktivnosti);
     Nadpis_polnoe_imya_arkhivnogo_fayla = label(this, "Надпись_полное_имя_архивного_файла");
     Nadpis_polnoe_imya_arkhivnogo_fayla->setMinimumHeight(79);
