@@ -3,6 +3,7 @@
 // in the same run. Figures, not pass or fail: the aim is to be no slower than those commands.
 //
 // Usage: telvo-bench-archive [folder]   (default: a temporary folder)
+#include "bench/BenchSupport.h"
 #include "tools/logic/DataArchive.h"
 
 #include <QCoreApplication>
@@ -19,26 +20,8 @@
 
 namespace {
 
-double medianMs(int repetitions, const std::function<void()>& work) {
-    std::vector<double> v;
-    for (int i = 0; i < repetitions; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        v.push_back(
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-                .count());
-    }
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-void writeWhole(const QString& path, const QByteArray& content) {
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(content) != content.size()) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-        std::exit(1);
-    }
-}
+using telvo::bench::timeMs;
+using telvo::bench::writeWhole;
 
 bool run(const QString& program, const QStringList& arguments, const QString& folder) {
     QProcess p;
@@ -86,19 +69,19 @@ int main(int argc, char** argv) {
         bytes += f.size();
 
     const int reps = 5;
-    const double archive = medianMs(reps, [&] {
+    const double archive = timeMs(reps, [&] {
         if (telvo::tools::archiveDataFolder(data, target).status !=
             telvo::tools::ArchiveStatus::Archived)
             std::exit(1);
     });
     const QString ours = target + QStringLiteral("/Telvo_Vocabulary_02.zip");
-    const double restore = medianMs(reps, [&] {
+    const double restore = timeMs(reps, [&] {
         if (telvo::tools::restoreDataFolder(ours, data).status !=
             telvo::tools::RestoreStatus::Restored)
             std::exit(1);
     });
     const QString theirs = base + QStringLiteral("/theirs.zip");
-    const double zip = medianMs(reps, [&] {
+    const double zip = timeMs(reps, [&] {
         QFile::remove(theirs);
         if (!run(QStringLiteral("zip"),
                  {QStringLiteral("-6"), QStringLiteral("-r"), QStringLiteral("-q"), theirs,
@@ -107,7 +90,7 @@ int main(int argc, char** argv) {
             std::exit(2);
     });
     const QString out = base + QStringLiteral("/unzipped");
-    const double unzip = medianMs(reps, [&] {
+    const double unzip = timeMs(reps, [&] {
         QDir(out).removeRecursively();
         if (!run(QStringLiteral("unzip"),
                  {QStringLiteral("-q"), QStringLiteral("-o"), theirs, QStringLiteral("-d"), out},

@@ -5,6 +5,7 @@
 //
 // Usage: telvo-bench-import [folder]   (default: a temporary folder)
 #include "app/core/Globals.h"
+#include "bench/BenchSupport.h"
 #include "store/RecordFile.h"
 #include "store/Records.h"
 #include "tools/logic/ImportPlan.h"
@@ -23,33 +24,8 @@
 #include <vector>
 
 using namespace telvo;
-
-namespace {
-
-double medianMs(int repetitions, const std::function<void()>& prepare,
-                const std::function<void()>& work) {
-    std::vector<double> v;
-    for (int i = 0; i < repetitions; ++i) {
-        prepare();
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        v.push_back(
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-                .count());
-    }
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-void writeWhole(const QString& path, const QByteArray& content) {
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(content) != content.size()) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-        std::exit(1);
-    }
-}
-
-} // namespace
+using bench::timeMs;
+using bench::writeWhole;
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
@@ -85,47 +61,44 @@ int main(int argc, char** argv) {
         g.Do_kontsa = false;
     };
     size_t added = 0;
-    const double import = medianMs(5, emptyDictionary, [&] {
-        QFile f(kvtmlPath);
-        if (!f.open(QIODevice::ReadOnly))
-            std::exit(1);
-        const QByteArray content = f.readAll();
-        if (detectImportFormat(content) != ImportFormat::Kvtml)
-            std::exit(1);
-        const KvtmlResult doc = parseKvtml(content);
-        if (!doc.document)
-            std::exit(1);
-        const int english = englishIdentifier(*doc.document);
-        added = importWords(g, wordsFromKvtml(*doc.document, english, english == 0 ? 1 : 0),
-                            DuplicatePolicy::Skip, QDate(2026, 12, 10))
-                    .additions.size();
-    });
-    // The same file again: every word a duplicate of one stored.
-    const double again = medianMs(
-        5, [] {},
+    const double import = timeMs(
+        5,
         [&] {
             QFile f(kvtmlPath);
             if (!f.open(QIODevice::ReadOnly))
                 std::exit(1);
-            const KvtmlResult doc = parseKvtml(f.readAll());
-            importWords(g, wordsFromKvtml(*doc.document, 0, 1), DuplicatePolicy::Skip,
-                        QDate(2026, 12, 10));
-        });
+            const QByteArray content = f.readAll();
+            if (detectImportFormat(content) != ImportFormat::Kvtml)
+                std::exit(1);
+            const KvtmlResult doc = parseKvtml(content);
+            if (!doc.document)
+                std::exit(1);
+            const int english = englishIdentifier(*doc.document);
+            added = importWords(g, wordsFromKvtml(*doc.document, english, english == 0 ? 1 : 0),
+                                DuplicatePolicy::Skip, QDate(2026, 12, 10))
+                        .additions.size();
+        },
+        emptyDictionary);
+    // The same file again: every word a duplicate of one stored.
+    const double again = timeMs(5, [&] {
+        QFile f(kvtmlPath);
+        if (!f.open(QIODevice::ReadOnly))
+            std::exit(1);
+        const KvtmlResult doc = parseKvtml(f.readAll());
+        importWords(g, wordsFromKvtml(*doc.document, 0, 1), DuplicatePolicy::Skip,
+                    QDate(2026, 12, 10));
+    });
 
     const QString outKvtml = base + QStringLiteral("/out.kvtml");
     const QString outCsv = base + QStringLiteral("/out.csv");
-    const double exportKvtml = medianMs(
-        5, [] {},
-        [&] {
-            RecordFile(outKvtml, 1)
-                .replace(writeKvtml(wordsToExport(g, ExportSource::Dictionary),
-                                    QStringLiteral("Словарь")));
-        });
-    const double exportCsv = medianMs(
-        5, [] {},
-        [&] {
-            RecordFile(outCsv, 1).replace(writeCsv(wordsToExport(g, ExportSource::Dictionary)));
-        });
+    const double exportKvtml = timeMs(5, [&] {
+        RecordFile(outKvtml, 1)
+            .replace(
+                writeKvtml(wordsToExport(g, ExportSource::Dictionary), QStringLiteral("Словарь")));
+    });
+    const double exportCsv = timeMs(5, [&] {
+        RecordFile(outCsv, 1).replace(writeCsv(wordsToExport(g, ExportSource::Dictionary)));
+    });
 
     std::printf("KVTML file: %d entries, %lld bytes; %zu words added\n", kWords,
                 static_cast<long long>(kvtml.size()), added);
