@@ -1,5 +1,7 @@
+#include "app/Desktop.h"
 #include "app/Program.h"
 #include "app/windows/GuiReporting.h"
+#include "platform/ProgramFolder.h"
 #include "platform/SingleInstance.h"
 #include "platform/gui/Application.h"
 #include "store/DataFolder.h"
@@ -11,20 +13,35 @@
 #include <QClipboard>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <cstdio>
+#include <cstring>
 
 namespace {
 
 int refuseSecondCopy(int& argc, char** argv) {
     QApplication app(argc, argv);
+    telvo::setDesktopIdentity();
+    telvo::installRussianQtTranslations(app);
     QMessageBox box(QMessageBox::NoIcon, telvo::programTitle(),
                     QStringLiteral("Программа «Лексикар» уже запущена ..."), QMessageBox::Ok);
     box.exec();
     return 0;
 }
 
+// `--program-folder` prints the folder the program reads its own files from and exits, touching
+// no data: how an installation is checked.
+int printProgramFolder(int& argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    std::printf("%s\n", telvo::programFolder().toLocal8Bit().constData());
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && std::strcmp(argv[1], "--program-folder") == 0)
+        return printProgramFolder(argc, argv);
+
     // Before anything else, so that a second copy creates no window and touches no file. The
     // lock is on the data folder itself and is held until the process ends.
     const QString dataFolder = telvo::makeDataPaths(telvo::Rabochiy_katolog()).folder;
@@ -37,7 +54,8 @@ int main(int argc, char** argv) {
         return refuseSecondCopy(argc, argv);
 
     platform::Application app(argc, argv, telvo::programTitle());
-    QCoreApplication::setApplicationName(QStringLiteral("telvo-vocabulary"));
+    telvo::setDesktopIdentity();
+    telvo::installRussianQtTranslations(app);
     telvo::installGuiReporting();
 
     // A restore puts another folder in the data folder's place; the lock goes with the name.
