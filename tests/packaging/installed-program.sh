@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and starts the installed program: it must take its
 # own files from <prefix>/share/telvo-vocabulary, and under X show its window with the program's
-# class and icon. Usage: installed-program.sh BUILD_DIR
+# class and icon. Usage: installed-program.sh BUILD_DIR [CMAKE]
 set -euo pipefail
 build=$1
+cmake=${2:-cmake}
 work=$(mktemp -d)
 trap 'kill "${pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 prefix=$work/prefix
-cmake --install "$build" --prefix "$prefix" >/dev/null
+"$cmake" --install "$build" --prefix "$prefix" >/dev/null
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 for f in bin/telvo-vocabulary share/applications/org.telvolab.Vocabulary.desktop \
