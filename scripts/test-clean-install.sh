@@ -45,7 +45,7 @@ cat > "$root/tmp/check.sh" <<INNER
 set -euo pipefail
 export DEBIAN_FRONTEND=noninteractive LC_ALL=C.UTF-8
 fail() { echo "FAIL: \$*" >&2; exit 1; }
-allow_missing=" ${TELVO_ALLOW_MISSING:-} "
+allow_missing=" $allow_missing "
 apt-get update -q >/dev/null
 echo "== apt-get install ./$(basename "$deb")"
 cd /tmp && apt-get install -y -q ./$(basename "$deb") | tail -n 3
@@ -91,4 +91,4 @@ done < /tmp/files
 echo "clean install OK"
 INNER
 chmod +x "$root/tmp/check.sh"
-TELVO_ALLOW_MISSING=$allow_missing chroot "$root" /tmp/check.sh
+chroot "$root" /tmp/check.sh
