@@ -21,7 +21,7 @@ for entry in znaki_trans user_manual; do
 done
 
 if [ ! -e "$base/.complete" ]; then
-    command -v debootstrap >/dev/null || apt-get install -y -q debootstrap
+    command -v debootstrap >/dev/null || scripts/install-deps.sh
     rm -rf "$base"
     debootstrap --variant=minbase bookworm "$base" "$mirror"
     touch "$base/.complete"
