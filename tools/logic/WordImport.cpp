@@ -69,11 +69,10 @@ QString cell(const QStringList& record, int column) {
 } // namespace
 
 ImportFormat detectImportFormat(const QByteArray& content) {
-    const QByteArray start = withoutBom(content)
-                                 .first(std::min<qsizetype>(content.size(), 4096))
-                                 .toByteArray()
-                                 .trimmed()
-                                 .toLower();
+    // The view without the mark is shorter than the content: size the cut from it.
+    const QByteArrayView bytes = withoutBom(content);
+    const QByteArray start =
+        bytes.first(std::min<qsizetype>(bytes.size(), 4096)).toByteArray().trimmed().toLower();
     if (start.startsWith("<?xml") || start.startsWith("<!doctype kvtml") ||
         start.startsWith("<kvtml"))
         return ImportFormat::Kvtml;
