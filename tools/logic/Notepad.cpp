@@ -36,8 +36,11 @@ QString readNotepad(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists())
         return {};
+    if (!info.isFile())
+        throw Failure(QStringLiteral("Не удалось прочитать файл ") + path +
+                      QStringLiteral(": это не файл"));
     QFile file(path);
-    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly))
         throw Failure(QStringLiteral("Не удалось прочитать файл ") + path + QStringLiteral(": ") +
                       file.errorString());
     const QByteArray bytes = file.readAll();
