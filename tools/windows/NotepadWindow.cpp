@@ -26,6 +26,7 @@ const char* const kClearQuestion = "Все содержимое болкноти
                                    "действительно ходите удалить это содержимое?";
 const char* const kNotSaved = "Записи блокнотика не сохранены: ";
 const char* const kNotRead = "Не удалось открыть блокнотик: ";
+const char* const kCloseAnyway = " Закрыть блокнотик без сохранения?";
 
 } // namespace
 
@@ -107,9 +108,11 @@ void TForma_bloknotik::done(int result) {
         try {
             tools::writeNotepad(g_.puti.bloknotik, Oblast_vvoda_bloknotika->toPlainText());
         } catch (const Failure& failure) {
-            showError(g_, QString::fromUtf8(kNotSaved) + failure.text());
+            const bool closeAnyway = askQuestion(g_, QString::fromUtf8(kNotSaved) + failure.text() +
+                                                         QString::fromUtf8(kCloseAnyway));
             Oblast_vvoda_bloknotika->setFocus();
-            return;
+            if (!closeAnyway)
+                return;
         }
         Bloknot_izmenen_ = false;
     }

@@ -10,8 +10,8 @@ class QPushButton;
 namespace telvo {
 
 // Short notes kept in bloknotik.txt. Loaded when shown, written when closed after a change;
-// when the file cannot be written the window stays open with the reason, so the notes are not
-// lost.
+// when the file cannot be written the window says why and stays open unless the user chooses
+// to close without saving, so the notes are not lost unasked.
 class TForma_bloknotik : public QDialog {
     Q_OBJECT
 public:

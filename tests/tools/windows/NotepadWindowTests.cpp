@@ -164,14 +164,20 @@ private slots:
         QCOMPARE(p.read("bloknotik.txt"), after);
     }
 
-    // A disk that refuses the write: the window says why and stays open with the text, which
-    // the next try writes.
-    void failedWriteKeepsTheWindowAndTheText() {
+    // A disk that refuses the write: the window says why and asks. "Нет" keeps it open with the
+    // text, which the next try writes; "Да" closes it and the old notes stay.
+    void failedWriteAsksBeforeLosingTheText_data() {
+        QTest::addColumn<bool>("closeAnyway");
+        QTest::newRow("Нет") << false;
+        QTest::newRow("Да") << true;
+    }
+    void failedWriteAsksBeforeLosingTheText() {
+        QFETCH(bool, closeAnyway);
         TempHome home;
         writeDictionary(home, numberedWords(2));
         writeData(home, "bloknotik.txt", "old\r\n");
         TestProgram p(home);
-        ModalDriver driver;
+        ModalDriver driver(closeAnyway);
         QStringList seen;
         driver.dialog = [&](QWidget* w) {
             QPlainTextEdit* memo = memoOf(w);
@@ -181,16 +187,19 @@ private slots:
             click(w, "Кнопка_закрыть");
             platform::faults::disarm();
             seen << QString::number(w->isVisible()) << memo->toPlainText();
-            click(w, "Кнопка_закрыть");
-            seen << QString::number(w->isVisible());
+            if (w->isVisible())
+                click(w, "Кнопка_закрыть");
         };
         p.trigger("Действие_вызвать_блокнотик");
-        QCOMPARE(seen, (QStringList{"1", u"old и новое"_qs, "0"}));
+        QCOMPARE(seen, (QStringList{closeAnyway ? "0" : "1", u"old и новое"_qs}));
         QCOMPARE(driver.seen.size(), 1);
         QVERIFY2(driver.seen[0].startsWith(
-                     u"TForma_soobschenie_ob_oschibke:Записи блокнотика не сохранены: "_qs),
+                     u"TForma_vopros_s_viborom:Записи блокнотика не сохранены: "_qs) &&
+                     driver.seen[0].endsWith(u" Закрыть блокнотик без сохранения?"_qs),
                  qPrintable(driver.seen[0]));
-        QCOMPARE(p.read("bloknotik.txt"), QByteArray("old \xe8 \xed\xee\xe2\xee\xe5\r\n"));
+        QCOMPARE(p.read("bloknotik.txt"), closeAnyway
+                                              ? QByteArray("old\r\n")
+                                              : QByteArray("old \xe8 \xed\xee\xe2\xee\xe5\r\n"));
     }
 
     // A notepad file that cannot be read is reported and left alone; the window does not stay
