@@ -2,6 +2,7 @@
 #include "sound/logic/SoundFolder.h"
 #include "tests/support/WindowTestSupport.h"
 #include "tools/logic/RichText.h"
+#include "tools/windows/RichTextEditing.h"
 #include "tools/windows/SideToolCommands.h"
 #include "tools/windows/UsageExampleWindow.h"
 #include "ui/common/IdiomsWindow.h"
@@ -13,6 +14,7 @@
 #include <QFileInfo>
 #include <QPushButton>
 #include <QTextBlock>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QToolButton>
 #include <QtTest>
@@ -396,6 +398,51 @@ private slots:
         QCOMPARE(seen.value(0), u"Пример(ы) употребления слова: bee"_qs);
         QVERIFY(QFileInfo::exists(p.example(u"bee.rtf"_qs)));
         QVERIFY(driver.seen.isEmpty());
+    }
+
+    // A document shown in the editor and taken back is the same document: formats, fonts,
+    // colours, alignment, line breaks and empty paragraphs.
+    void editorKeepsTheDocument() {
+        rtf::Document d;
+        d.fonts = {{0, u"Tahoma"_qs, 204}, {1, u"Times New Roman"_qs, 0}};
+        d.colours = {{0, 0, 0, true}, {200, 0, 0, false}};
+        auto f = [](bool b, bool i, bool u, int size, int font, int colour) {
+            return rtf::CharFormat{b, i, u, size, font, colour};
+        };
+        d.paragraphs = {
+            {rtf::Alignment::Left,
+             {{u"plain "_qs, f(false, false, false, 21, 0, 0)},
+              {u"bold"_qs, f(true, false, false, 21, 0, 0)},
+              {u" italic"_qs, f(false, true, false, 21, 0, 0)},
+              {u" underlined red"_qs, f(false, false, true, 28, 0, 1)}}},
+            {rtf::Alignment::Centre, {}},
+            {rtf::Alignment::Right,
+             {{u"café"_qs + QChar(QChar::LineSeparator) + u"\tnaïve"_qs,
+               f(false, false, false, 24, 1, 0)}}},
+        };
+        QTextDocument editor;
+        QFont base(u"Tahoma"_qs);
+        base.setPointSizeF(10.5);
+        editor.setDefaultFont(base);
+        fillTextDocument(editor, d);
+        QCOMPARE(editor.blockCount(), 3);
+        QCOMPARE(editor.findBlockByNumber(2).blockFormat().alignment() & Qt::AlignHorizontal_Mask,
+                 Qt::AlignRight);
+        const rtf::Document back = richTextOf(editor, d);
+        QVERIFY(back.paragraphs == d.paragraphs);
+        QVERIFY(back.fonts == d.fonts);
+        QVERIFY(back.colours == d.colours);
+        // Text in a font the file's table lacks adds it; an empty editor is an empty document.
+        QTextCursor c(&editor);
+        QTextCharFormat other;
+        other.setFontFamilies({u"DejaVu Serif"_qs});
+        c.insertText(u"x"_qs, other);
+        const rtf::Document added = richTextOf(editor, d);
+        QCOMPARE(int(added.fonts.size()), 3);
+        QCOMPARE(added.fonts[2].name, u"DejaVu Serif"_qs);
+        QCOMPARE(added.paragraphs[0].runs[0].format.font, 2);
+        editor.clear();
+        QVERIFY(richTextOf(editor, d).paragraphs.empty());
     }
 
     // A file that cannot be read is reported and left alone.
