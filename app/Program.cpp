@@ -7,6 +7,7 @@
 #include "exercises/windows/RangeWindow.h"
 #include "exercises/windows/RecognitionWindows.h"
 #include "tools/windows/ArchiveWindows.h"
+#include "tools/windows/SideToolCommands.h"
 #include "tools/windows/WordExchangeWindows.h"
 #include "ui/main/TMainForm.h"
 
@@ -45,6 +46,7 @@ Program::Program(Globalnye_peremennye_slovarya& g) : g_(g) {
     installExerciseCommands(*main, g_);
     installArchiveCommands(*main, g_);
     installWordExchangeCommands(*main, g_);
+    installSideToolCommands(*main, g_);
 }
 
 Program::~Program() {
