@@ -28,16 +28,16 @@ QPixmap drawPicture(const QString& name) {
     p.setRenderHint(QPainter::Antialiasing);
     const QColor grey(216, 216, 216);
     const QColor yellow(236, 189, 18);
-    if (name == QLatin1String("Нет_слов") || name == QLatin1String("Одно_слово")) {
+    if (name == QStringLiteral("Нет_слов") || name == QStringLiteral("Одно_слово")) {
         p.setPen(QColor(120, 120, 120));
-        p.setBrush(name == QLatin1String("Одно_слово") ? yellow : grey);
+        p.setBrush(name == QStringLiteral("Одно_слово") ? yellow : grey);
         p.drawRoundedRect(QRectF(4, 12, 17, 24), 3, 3);
         p.setBrush(grey);
         p.drawRoundedRect(QRectF(27, 12, 17, 24), 3, 3);
-    } else if (name == QLatin1String("Правильно")) {
+    } else if (name == QStringLiteral("Правильно")) {
         p.setPen(QPen(QColor(0, 128, 0), 6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.drawPolyline(QPolygonF({QPointF(8, 25), QPointF(19, 36), QPointF(40, 12)}));
-    } else if (name == QLatin1String("Неправильно")) {
+    } else if (name == QStringLiteral("Неправильно")) {
         p.setPen(QPen(QColor(255, 0, 0), 6, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(10, 10, 38, 38);
         p.drawLine(38, 10, 10, 38);

@@ -144,8 +144,10 @@ public:
         p->fillRect(option.rect, fill);
         p->setPen(option.palette.text().color());
         p->setFont(option.font);
-        p->drawText(option.rect.adjusted(5, 2, -2, 0), Qt::AlignLeft | Qt::AlignTop,
-                    index.data().toString());
+        const QRect text = option.rect.adjusted(5, 2, -2, 0);
+        p->drawText(
+            text, Qt::AlignLeft | Qt::AlignTop,
+            option.fontMetrics.elidedText(index.data().toString(), Qt::ElideRight, text.width()));
     }
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
@@ -351,6 +353,14 @@ QWidget* TForma_gruppy_slov::buildTopPanel() {
     };
     wordLabel_ = label;
     row->addWidget(wordLabel_, 1);
+    // Beside the box it speaks of: the bottom row has no room left for it.
+    editHint_ = new QLabel(panel);
+    editHint_->setObjectName(QStringLiteral("Надпись_можно_редактировать_словать_группы"));
+    editHint_->setFont(tahomaFont(8, true));
+    editHint_->setStyleSheet(QStringLiteral("color: rgb(128, 0, 0);"));
+    editHint_->setMinimumWidth(QFontMetrics(editHint_->font()).horizontalAdvance(kEditHint) + 4);
+    row->addWidget(editHint_);
+    row->addSpacing(12);
     translationBox_ = new QCheckBox(QStringLiteral("Перевод"), panel);
     translationBox_->setObjectName(QStringLiteral("Переключатель_перевод_группы_слов"));
     translationBox_->setToolTip(
@@ -462,7 +472,7 @@ QWidget* TForma_gruppy_slov::buildBottomPanel() {
     row->addWidget(searchLabel);
     searchField_ = new QLineEdit(panel);
     searchField_->setObjectName(QStringLiteral("Поле_ввода_подствоки_поиска_группы_слов"));
-    searchField_->setFixedWidth(170);
+    searchField_->setFixedWidth(140);
     searchField_->installEventFilter(this);
     connect(searchField_, &QLineEdit::textChanged, this, [this] { g_.Nomer_naydennoy_stroki = 0; });
     row->addWidget(searchField_);
@@ -471,12 +481,6 @@ QWidget* TForma_gruppy_slov::buildBottomPanel() {
     searchButton_->installEventFilter(this);
     connect(searchButton_, &QPushButton::clicked, this, [this] { search(); });
     row->addWidget(searchButton_);
-    editHint_ = new QLabel(panel);
-    editHint_->setObjectName(QStringLiteral("Надпись_можно_редактировать_словать_группы"));
-    editHint_->setFont(tahomaFont(8, true));
-    editHint_->setStyleSheet(QStringLiteral("color: rgb(128, 0, 0);"));
-    editHint_->setMinimumWidth(QFontMetrics(editHint_->font()).horizontalAdvance(kEditHint) + 4);
-    row->addWidget(editHint_);
     row->addStretch(1);
 
     auto movePicture = [this, panel, row](const char* picture, const char* label, bool up,
@@ -807,6 +811,8 @@ void TForma_gruppy_slov::Otobrazit_soderzhanie_oboikh_tablits_dlya_grupp_slov(in
             groupTable_->setItem(row, column, item);
         }
         item->setText(text);
+        // A name longer than its column shows whole in its tip.
+        item->setToolTip(column == 1 ? text : QString());
     };
     if (n == 0) {
         setGroupCell(0, 0, QString());

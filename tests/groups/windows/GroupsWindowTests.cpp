@@ -587,10 +587,19 @@ void GroupsWindowTests::pairExerciseJudgesPairs() {
             const QRect r = table->visualItemRect(table->item(0, 0));
             QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, r.center());
         };
+        // Each state shows a picture of its own.
+        QList<QImage> pictures;
+        auto picture = [&] {
+            pictures
+                << child<QLabel>(d, "Картинка_формы_сопоставление_пар_слов")->pixmap().toImage();
+        };
+        picture();
         choose(1, QStringLiteral("собака"));
         QCOMPARE(pairs->pictureName(), QStringLiteral("Одно_слово"));
+        picture();
         choose(0, QStringLiteral("dog"));
         QCOMPARE(verdict->text(), QStringLiteral("Правильно!"));
+        picture();
         QCOMPARE(remaining->text(), QStringLiteral("Осталось сопоставить пар = 2"));
         clickTable();
         QCOMPARE(child<QLabel>(d, "Надпись_выбранное_слово")->text(), QString());
@@ -598,6 +607,7 @@ void GroupsWindowTests::pairExerciseJudgesPairs() {
         choose(1, QStringLiteral("корова"));
         QCOMPARE(verdict->text(), QStringLiteral("Неправильно ..."));
         QCOMPARE(pairs->pictureName(), QStringLiteral("Неправильно"));
+        picture();
         clickTable();
         for (const auto& [en, ru] : {std::pair{"cat", "кошка"}, std::pair{"cow", "корова"}}) {
             choose(0, QString::fromUtf8(en));
@@ -607,6 +617,11 @@ void GroupsWindowTests::pairExerciseJudgesPairs() {
         QCOMPARE(remaining->text(), QStringLiteral("Осталось сопоставить пар = 0"));
         QCOMPARE(verdict->text(), QStringLiteral("Все пары сопоставлены."));
         QCOMPARE(verdict->x(), 130);
+        picture();
+        for (int i = 0; i < pictures.size(); ++i)
+            for (int j = i + 1; j < pictures.size(); ++j)
+                QVERIFY2(pictures[i] != pictures[j],
+                         qPrintable(QStringLiteral("%1 %2").arg(i).arg(j)));
         checked = true;
         QTest::keyClick(table, Qt::Key_Escape);
     });
