@@ -6,6 +6,8 @@
 #include "exercises/windows/HistoryResetWindow.h"
 #include "exercises/windows/RangeWindow.h"
 #include "exercises/windows/RecognitionWindows.h"
+#include "groups/windows/GroupDialogs.h"
+#include "groups/windows/TForma_gruppy_slov.h"
 #include "tools/windows/ArchiveWindows.h"
 #include "tools/windows/SideToolCommands.h"
 #include "tools/windows/WordExchangeWindows.h"
@@ -39,14 +41,18 @@ Program::Program(Globalnye_peremennye_slovarya& g) : g_(g) {
     okna_.Forma_okno_perevodov_s_angliyskogo = new TForma_okno_perevodov_s_angliyskogo(g_, main);
     okna_.Forma_izmeneniy_diapazona = new TForma_izmeneniy_diapazona(g_, main);
     okna_.Forma_obnulenie_istoriy = new TForma_obnulenie_istoriy(g_, main);
-    // Then, as their subsystems land: TForma_dobavit_gruppu_slov, TForma_gruppy_slov,
-    // TForma_vibor_papki_so_zvukami, TForma_znaki_transkripcii.
+    okna_.Forma_dobavit_gruppu_slov = new TForma_dobavit_gruppu_slov(g_, main);
+    okna_.Forma_gruppy_slov = new TForma_gruppy_slov(g_, main);
+    okna_.Forma_gruppy_slov->setAddWindow(okna_.Forma_dobavit_gruppu_slov);
+    // Then, as their subsystems land: TForma_vibor_papki_so_zvukami, TForma_znaki_transkripcii.
 
     // The commands, once the windows they open exist.
     installExerciseCommands(*main, g_);
     installArchiveCommands(*main, g_);
     installWordExchangeCommands(*main, g_);
     installSideToolCommands(*main, g_);
+    TForma_gruppy_slov* groups = okna_.Forma_gruppy_slov;
+    main->installCommand(MainCommand::Groups, [groups] { groups->open(); });
 }
 
 Program::~Program() {
@@ -71,6 +77,8 @@ QStringList Program::missingWindows() const {
         {"Forma_vspomnit_zabitie_slova", okna_.Forma_vspomnit_zabitie_slova},
         {"Forma_okno_pokaza_perevodov", okna_.Forma_okno_pokaza_perevodov},
         {"Forma_okno_perevodov_s_angliyskogo", okna_.Forma_okno_perevodov_s_angliyskogo},
+        {"Forma_dobavit_gruppu_slov", okna_.Forma_dobavit_gruppu_slov},
+        {"Forma_gruppy_slov", okna_.Forma_gruppy_slov},
     };
     static_assert(sizeof(Okna) == std::size(members) * sizeof(void*),
                   "a window added to Okna must be listed here too");

@@ -23,6 +23,8 @@ class TForma_ocshibochniy_vibor;
 class TForma_vspomnit_zabitie_slova;
 class TForma_okno_pokaza_perevodov;
 class TForma_okno_perevodov_s_angliyskogo;
+class TForma_dobavit_gruppu_slov;
+class TForma_gruppy_slov;
 
 struct Okna {
     MainWindow* MainForm = nullptr;
@@ -40,6 +42,8 @@ struct Okna {
     TForma_vspomnit_zabitie_slova* Forma_vspomnit_zabitie_slova = nullptr;
     TForma_okno_pokaza_perevodov* Forma_okno_pokaza_perevodov = nullptr;
     TForma_okno_perevodov_s_angliyskogo* Forma_okno_perevodov_s_angliyskogo = nullptr;
+    TForma_dobavit_gruppu_slov* Forma_dobavit_gruppu_slov = nullptr;
+    TForma_gruppy_slov* Forma_gruppy_slov = nullptr;
 };
 
 // The main window of the running program; null where a test runs windows without it.
