@@ -6,6 +6,7 @@
 #include "exercises/windows/HistoryResetWindow.h"
 #include "exercises/windows/RangeWindow.h"
 #include "exercises/windows/RecognitionWindows.h"
+#include "tools/windows/AboutWindow.h"
 #include "tools/windows/ArchiveWindows.h"
 #include "tools/windows/WordExchangeWindows.h"
 #include "ui/main/TMainForm.h"
@@ -45,6 +46,7 @@ Program::Program(Globalnye_peremennye_slovarya& g) : g_(g) {
     installExerciseCommands(*main, g_);
     installArchiveCommands(*main, g_);
     installWordExchangeCommands(*main, g_);
+    installAboutCommand(*main);
 }
 
 Program::~Program() {
