@@ -8,6 +8,8 @@
 #include "exercises/windows/RecognitionWindows.h"
 #include "tools/windows/AboutWindow.h"
 #include "tools/windows/ArchiveWindows.h"
+#include "tools/windows/DownloadWindow.h"
+#include "tools/windows/ManualCommands.h"
 #include "tools/windows/WordExchangeWindows.h"
 #include "ui/main/TMainForm.h"
 
@@ -47,6 +49,8 @@ Program::Program(Globalnye_peremennye_slovarya& g) : g_(g) {
     installArchiveCommands(*main, g_);
     installWordExchangeCommands(*main, g_);
     installAboutCommand(*main);
+    installDownloadCommand(*main, g_);
+    installManualCommand(*main, g_);
 }
 
 Program::~Program() {
