@@ -45,6 +45,7 @@ TForma_o_programme::TForma_o_programme(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TForma_o_programme"));
     setWindowTitle(QStringLiteral("О программе"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
 
     Risunok = named(new QLabel(this), "Рисунок_о_программе");
     Risunok->setFixedSize(kPicture, kPicture);

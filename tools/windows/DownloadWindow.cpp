@@ -53,6 +53,7 @@ TForma_skachivanie_slovarya::TForma_skachivanie_slovarya(QWidget* parent) : QDia
     setObjectName(QStringLiteral("TForma_skachivanie_slovarya"));
     setWindowTitle(QStringLiteral("Скачивание словаря на диск"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
 
     Indikator_aktivnosti = new ActivityIndicator(this);
     Indikator_aktivnosti->setObjectName(QStringLiteral("Индикатор_активности"));
