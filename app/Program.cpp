@@ -10,6 +10,7 @@
 #include "tools/windows/ArchiveWindows.h"
 #include "tools/windows/DownloadWindow.h"
 #include "tools/windows/ManualCommands.h"
+#include "tools/windows/SideToolCommands.h"
 #include "tools/windows/WordExchangeWindows.h"
 #include "ui/main/TMainForm.h"
 
@@ -48,6 +49,7 @@ Program::Program(Globalnye_peremennye_slovarya& g) : g_(g) {
     installExerciseCommands(*main, g_);
     installArchiveCommands(*main, g_);
     installWordExchangeCommands(*main, g_);
+    installSideToolCommands(*main, g_);
     installAboutCommand(*main);
     installDownloadCommand(*main, g_);
     installManualCommand(*main, g_);

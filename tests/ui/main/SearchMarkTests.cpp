@@ -615,10 +615,9 @@ private slots:
         p.control<QPushButton>("Кнопка_искать_далее_английскую_подстроку")->click();
         QCOMPARE(driver.seen, (QStringList{allFound, allFound}));
         QCOMPARE(p.form->selectedRow(), 9);
-        // Offscreen, the closed message window may stay the active one; a desktop gives the
-        // activation back to the main window, as activate() does.
-        p.activate();
-        QTRY_VERIFY(field->hasFocus());
+        // The field is the window's focus widget again; whether the window system has made the
+        // window active again by now is not the program's doing.
+        QTRY_COMPARE(p.form->focusWidget(), static_cast<QWidget*>(field));
 
         QTest::keyClick(field, Qt::Key_Backspace); // any change starts over
         QTest::keyClick(field, Qt::Key_Return);
@@ -695,10 +694,9 @@ private slots:
         TempHome home;
         writeData(home, "Vocabulary.dictdat", dictionaryOf(numberedWords(2)));
         TestProgram p(home);
-        for (const char* name : {"Действие_пример_употребления", "Действие_показать_транскрипцию",
-                                 "Действие_группы_слов", "Действие_идиомы",
-                                 "Действие_проигрыватель", "Действие_выбор_папки_со_звуками",
-                                 "Действие_знаки_транскрипции", "Действие_вызвать_блокнотик"})
+        for (const char* name : {"Действие_показать_транскрипцию", "Действие_группы_слов",
+                                 "Действие_идиомы", "Действие_проигрыватель",
+                                 "Действие_выбор_папки_со_звуками", "Действие_знаки_транскрипции"})
             QVERIFY2(!p.form->findChild<QAction*>(QString::fromUtf8(name))->isEnabled(), name);
     }
 };
