@@ -8,7 +8,10 @@
 #include "exercises/windows/RecognitionWindows.h"
 #include "groups/windows/GroupDialogs.h"
 #include "groups/windows/TForma_gruppy_slov.h"
+#include "tools/windows/AboutWindow.h"
 #include "tools/windows/ArchiveWindows.h"
+#include "tools/windows/DownloadWindow.h"
+#include "tools/windows/ManualCommands.h"
 #include "tools/windows/SideToolCommands.h"
 #include "tools/windows/WordExchangeWindows.h"
 #include "ui/main/TMainForm.h"
@@ -53,6 +56,10 @@ Program::Program(Globalnye_peremennye_slovarya& g) : g_(g) {
     installSideToolCommands(*main, g_);
     TForma_gruppy_slov* groups = okna_.Forma_gruppy_slov;
     main->installCommand(MainCommand::Groups, [groups] { groups->open(); });
+    installAboutCommand(*main);
+    installDownloadCommand(*main, g_);
+    installManualCommand(*main, g_);
+    installManualCommand(*groups, g_);
 }
 
 Program::~Program() {

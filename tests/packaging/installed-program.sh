@@ -14,7 +14,8 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 for f in bin/telvo-vocabulary share/applications/org.telvolab.Vocabulary.desktop \
          share/metainfo/org.telvolab.Vocabulary.metainfo.xml \
          share/icons/hicolor/scalable/apps/org.telvolab.Vocabulary.svg \
-         share/icons/hicolor/48x48/apps/org.telvolab.Vocabulary.png; do
+         share/icons/hicolor/48x48/apps/org.telvolab.Vocabulary.png \
+         share/telvo-vocabulary/user_manual/User_manual_telvo_vocabulary.pdf; do
     [ -e "$prefix/$f" ] || fail "not installed: $f"
 done
 [ -d "$prefix/share/telvo-vocabulary" ] || fail "no program folder in share/"

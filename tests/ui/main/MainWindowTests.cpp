@@ -753,14 +753,6 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT(p.action(name)->isEnabled(), 2000);
     }
 
-    void commandsNotBuiltYetAreDisabled() {
-        TempHome home;
-        writeDictionary(home, numberedWords(2));
-        TestProgram p(home);
-        for (const char* name : {"Действие_о_программе", "Действие_скачать_словарь"})
-            QVERIFY2(!p.action(name)->isEnabled(), name);
-    }
-
     // ---- Closing and the view state -----------------------------------------------------------
 
     void exitQuestionKeepsWindowUnlessYes_data() {
