@@ -191,6 +191,32 @@ private slots:
         QCOMPARE(readFile(p.example(u"cat.rtf"_qs)), before);
     }
 
+    // The toolbar's buttons pressed with the mouse act where the caret is and leave it there.
+    void toolbarButtonsWorkWithTheMouse() {
+        TempHome home;
+        TestProgram p(home, {{"yak", u"як"_qs}});
+        ModalDriver driver;
+        QStringList seen;
+        driver.dialog = [&](QWidget* w) {
+            QTextEdit* editor = editorOf(w);
+            type(editor, u"ab"_qs);
+            QTest::mouseClick(child<QToolButton>(w, "Кнопка_жирный"), Qt::LeftButton);
+            QTest::mouseClick(child<QToolButton>(w, "Кнопка_вправо"), Qt::LeftButton);
+            seen << QString::number(editor->textCursor().position()) << toolbarState(w)
+                 << QString::number(w->focusWidget() == editor);
+            type(editor, u"cd"_qs);
+            click(w, "Кнопка_закрыть");
+        };
+        p.trigger("Действие_пример_употребления");
+        QCOMPARE(seen, (QStringList{"2", "10001 001", "1"}));
+        const rtf::Document d = readExample(p.example(u"yak.rtf"_qs));
+        QCOMPARE(int(d.paragraphs.size()), 1);
+        QCOMPARE(d.paragraphs[0].alignment, rtf::Alignment::Right);
+        QCOMPARE(int(d.paragraphs[0].runs.size()), 2);
+        QCOMPARE(d.paragraphs[0].runs[1].text, u"cd"_qs);
+        QVERIFY(d.paragraphs[0].runs[1].format.bold);
+    }
+
     // Right alignment presses only its own button, and the alignment commands act on the
     // selected paragraphs.
     void alignmentAppliesToTheSelectedParagraphs() {
