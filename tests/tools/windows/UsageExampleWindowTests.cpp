@@ -1,11 +1,11 @@
 #include "platform/Files.h"
 #include "sound/logic/SoundFolder.h"
 #include "tests/support/WindowTestSupport.h"
+#include "tests/tools/windows/FakeIdiomsWindow.h"
 #include "tools/logic/RichText.h"
 #include "tools/windows/RichTextEditing.h"
 #include "tools/windows/SideToolCommands.h"
 #include "tools/windows/UsageExampleWindow.h"
-#include "ui/common/IdiomsWindow.h"
 #include "ui/common/MainWindow.h"
 #include "ui/main/TMainForm.h"
 
@@ -67,20 +67,6 @@ rtf::Document readExample(const QString& path) {
 const QString kNoSoundFolder =
     u"Примеры употребления слов должны хнаниться в той же папке, что и папка для прослушивания "
     "слов. Эта папка не нейдена. Сформируйте ее и прослушайте хотя бы одно слово."_qs;
-
-class FakeIdiomsWindow : public IdiomsWindow {
-public:
-    QWidget* widget() override { return &window; }
-    bool isOpen() const override { return open; }
-    QString selectedIdiomText() const override { return idiom; }
-    void installCommand(IdiomsCommand command, std::function<void()> run) override {
-        commands[command] = std::move(run);
-    }
-    QWidget window;
-    bool open = true;
-    QString idiom;
-    std::map<IdiomsCommand, std::function<void()>> commands;
-};
 
 // The main window as the side tools see it, on the program's data folder: its first record
 // is selected.
