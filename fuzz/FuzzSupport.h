@@ -44,7 +44,8 @@ inline void writeBytes(const QString& path, const QByteArray& bytes) {
 // hide it behind its terminating zero).
 inline std::vector<char> exactCopy(const uint8_t* data, size_t available, size_t size) {
     std::vector<char> out(size, '\0');
-    std::memcpy(out.data(), data, std::min(available, size));
+    if (size > 0) // an empty vector may have no block at all
+        std::memcpy(out.data(), data, std::min(available, size));
     return out;
 }
 

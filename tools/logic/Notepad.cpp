@@ -1,10 +1,9 @@
 #include "tools/logic/Notepad.h"
 
-#include "app/core/Failure.h"
 #include "store/Cp1251.h"
 #include "store/RecordFile.h"
+#include "tools/logic/WholeFile.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace telvo::tools {
@@ -33,21 +32,9 @@ QByteArray notepadFileOf(const QString& memoText) {
 }
 
 QString readNotepad(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists())
+    if (!QFileInfo::exists(path))
         return {};
-    if (!info.isFile())
-        throw Failure(QStringLiteral("Не удалось прочитать файл ") + path +
-                      QStringLiteral(": это не файл"));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw Failure(QStringLiteral("Не удалось прочитать файл ") + path + QStringLiteral(": ") +
-                      file.errorString());
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw Failure(QStringLiteral("Не удалось прочитать файл ") + path + QStringLiteral(": ") +
-                      file.errorString());
-    return notepadTextOf(bytes);
+    return notepadTextOf(readWholeFile(path));
 }
 
 void writeNotepad(const QString& path, const QString& memoText) {

@@ -1,10 +1,9 @@
 #include "tools/logic/UsageExample.h"
 
-#include "app/core/Failure.h"
 #include "sound/logic/SoundFolder.h"
 #include "store/Transaction.h"
+#include "tools/logic/WholeFile.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace telvo::tools {
@@ -21,21 +20,9 @@ QString usageExampleFile(const QString& folder, const QString& word) {
 }
 
 rtf::Document readUsageExample(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists())
+    if (!QFileInfo::exists(path))
         return {};
-    if (!info.isFile())
-        throw Failure(QStringLiteral("Не удалось прочитать файл ") + path +
-                      QStringLiteral(": это не файл"));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw Failure(QStringLiteral("Не удалось прочитать файл ") + path + QStringLiteral(": ") +
-                      file.errorString());
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw Failure(QStringLiteral("Не удалось прочитать файл ") + path + QStringLiteral(": ") +
-                      file.errorString());
-    return rtf::read(bytes);
+    return rtf::read(readWholeFile(path));
 }
 
 void writeUsageExample(const QString& path, const rtf::Document& document) {

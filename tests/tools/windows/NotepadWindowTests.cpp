@@ -1,8 +1,8 @@
 #include "platform/Files.h"
 #include "tests/support/WindowTestSupport.h"
+#include "tests/tools/windows/FakeIdiomsWindow.h"
 #include "tools/windows/NotepadWindow.h"
 #include "tools/windows/SideToolCommands.h"
-#include "ui/common/IdiomsWindow.h"
 
 #include <QDir>
 #include <QFile>
@@ -30,21 +30,6 @@ QPlainTextEdit* memoOf(QWidget* w) {
 
 const QString kClearQuestion = u"Все содержимое болкнотика будет безвозвратно удалено. Вы "
                                "действительно ходите удалить это содержимое?"_qs;
-
-// The idioms window as the side tools see it: its commands are kept to be run by the test.
-class FakeIdiomsWindow : public IdiomsWindow {
-public:
-    QWidget* widget() override { return &window; }
-    bool isOpen() const override { return open; }
-    QString selectedIdiomText() const override { return idiom; }
-    void installCommand(IdiomsCommand command, std::function<void()> run) override {
-        commands[command] = std::move(run);
-    }
-    QWidget window;
-    bool open = true;
-    QString idiom;
-    std::map<IdiomsCommand, std::function<void()>> commands;
-};
 
 } // namespace
 

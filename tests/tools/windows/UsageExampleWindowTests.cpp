@@ -1,11 +1,11 @@
 #include "platform/Files.h"
 #include "sound/logic/SoundFolder.h"
 #include "tests/support/WindowTestSupport.h"
+#include "tests/tools/windows/FakeIdiomsWindow.h"
 #include "tools/logic/RichText.h"
 #include "tools/windows/RichTextEditing.h"
 #include "tools/windows/SideToolCommands.h"
 #include "tools/windows/UsageExampleWindow.h"
-#include "ui/common/IdiomsWindow.h"
 #include "ui/common/MainWindow.h"
 #include "ui/main/TMainForm.h"
 
@@ -67,20 +67,6 @@ rtf::Document readExample(const QString& path) {
 const QString kNoSoundFolder =
     u"Примеры употребления слов должны хнаниться в той же папке, что и папка для прослушивания "
     "слов. Эта папка не нейдена. Сформируйте ее и прослушайте хотя бы одно слово."_qs;
-
-class FakeIdiomsWindow : public IdiomsWindow {
-public:
-    QWidget* widget() override { return &window; }
-    bool isOpen() const override { return open; }
-    QString selectedIdiomText() const override { return idiom; }
-    void installCommand(IdiomsCommand command, std::function<void()> run) override {
-        commands[command] = std::move(run);
-    }
-    QWidget window;
-    bool open = true;
-    QString idiom;
-    std::map<IdiomsCommand, std::function<void()>> commands;
-};
 
 // The main window as the side tools see it, on the program's data folder: its first record
 // is selected.
@@ -189,6 +175,32 @@ private slots:
                                     "00010 010"}));
         // Closed untouched: not written again.
         QCOMPARE(readFile(p.example(u"cat.rtf"_qs)), before);
+    }
+
+    // The toolbar's buttons pressed with the mouse act where the caret is and leave it there.
+    void toolbarButtonsWorkWithTheMouse() {
+        TempHome home;
+        TestProgram p(home, {{"yak", u"як"_qs}});
+        ModalDriver driver;
+        QStringList seen;
+        driver.dialog = [&](QWidget* w) {
+            QTextEdit* editor = editorOf(w);
+            type(editor, u"ab"_qs);
+            QTest::mouseClick(child<QToolButton>(w, "Кнопка_жирный"), Qt::LeftButton);
+            QTest::mouseClick(child<QToolButton>(w, "Кнопка_вправо"), Qt::LeftButton);
+            seen << QString::number(editor->textCursor().position()) << toolbarState(w)
+                 << QString::number(w->focusWidget() == editor);
+            type(editor, u"cd"_qs);
+            click(w, "Кнопка_закрыть");
+        };
+        p.trigger("Действие_пример_употребления");
+        QCOMPARE(seen, (QStringList{"2", "10001 001", "1"}));
+        const rtf::Document d = readExample(p.example(u"yak.rtf"_qs));
+        QCOMPARE(int(d.paragraphs.size()), 1);
+        QCOMPARE(d.paragraphs[0].alignment, rtf::Alignment::Right);
+        QCOMPARE(int(d.paragraphs[0].runs.size()), 2);
+        QCOMPARE(d.paragraphs[0].runs[1].text, u"cd"_qs);
+        QVERIFY(d.paragraphs[0].runs[1].format.bold);
     }
 
     // Right alignment presses only its own button, and the alignment commands act on the
