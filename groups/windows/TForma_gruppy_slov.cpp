@@ -123,6 +123,28 @@ public:
 
 } // namespace
 
+// The message windows belong to the main window and a window manager may give the focus to
+// the main window when one of them closes: the groups window takes it back after each command
+// that may have shown one.
+class TForma_gruppy_slov::ComeBack {
+public:
+    explicit ComeBack(TForma_gruppy_slov* w) : w_(w) {}
+    ~ComeBack() {
+        // After the window manager has handled the closing of the modal window.
+        QTimer::singleShot(0, w_, [w = w_] {
+            if (w && w->open_ && w->isVisible() && !QApplication::activeModalWidget()) {
+                w->raise();
+                w->activateWindow();
+            }
+        });
+    }
+    ComeBack(const ComeBack&) = delete;
+    ComeBack& operator=(const ComeBack&) = delete;
+
+private:
+    QPointer<TForma_gruppy_slov> w_;
+};
+
 // Paints the cells as the window wants them and gives the word table's editors their rules.
 class GroupCellDelegate : public QStyledItemDelegate {
 public:
@@ -1035,6 +1057,7 @@ void TForma_gruppy_slov::cellTyped(int row, int column, QLineEdit* editor) {
         text.chop(1);
         editor->setText(text);
         QTimer::singleShot(0, this, [this, row] {
+            const ComeBack comeBack(this);
             finishEditing();
             if (askQuestion(g_, QString::fromUtf8(kTypedWordInGroupQuestion))) {
                 GroupWordCells cells = wordCells();
@@ -1053,6 +1076,7 @@ void TForma_gruppy_slov::cellTyped(int row, int column, QLineEdit* editor) {
     if (!overlong.isEmpty()) {
         editor->setText(editor->text().left(width));
         QTimer::singleShot(0, this, [this, overlong] {
+            const ComeBack comeBack(this);
             finishEditing();
             showMessage(g_, overlong);
             wordTable_->setFocus();
@@ -1105,6 +1129,7 @@ void TForma_gruppy_slov::move(MoveDirection direction) {
 // ---- Commands -------------------------------------------------------------------------------
 
 void TForma_gruppy_slov::Deystvie_dobavit_gruppuExecute() {
+    const ComeBack comeBack(this);
     if (!open_ || !addWindow_)
         return;
     addWindow_->exec();
@@ -1122,6 +1147,7 @@ void TForma_gruppy_slov::Deystvie_dobavit_gruppuExecute() {
 }
 
 void TForma_gruppy_slov::Deystvie_izmenit_gruppuExecute() {
+    const ComeBack comeBack(this);
     if (!open_)
         return;
     const QString refusal = groupCommandRefusal(g_);
@@ -1136,6 +1162,7 @@ void TForma_gruppy_slov::Deystvie_izmenit_gruppuExecute() {
 }
 
 void TForma_gruppy_slov::Deystvie_udalit_gruppuExecute() {
+    const ComeBack comeBack(this);
     if (!open_)
         return;
     const QString refusal = groupCommandRefusal(g_);
@@ -1177,6 +1204,7 @@ void TForma_gruppy_slov::Deystvie_udalit_gruppuExecute() {
 }
 
 void TForma_gruppy_slov::Deystvie_perenesti_iz_slovaryaExecute() {
+    const ComeBack comeBack(this);
     if (!open_)
         return;
     const QString refusal = transferRefusal(g_);
@@ -1215,6 +1243,7 @@ void TForma_gruppy_slov::Deystvie_perenesti_iz_slovaryaExecute() {
 }
 
 void TForma_gruppy_slov::Deystvie_otmetit_zabytym_iz_gruppy_slovExecute() {
+    const ComeBack comeBack(this);
     if (!open_)
         return;
     const QString word = wordLabel_->text();
@@ -1237,6 +1266,7 @@ void TForma_gruppy_slov::Deystvie_otmetit_zabytym_iz_gruppy_slovExecute() {
 }
 
 void TForma_gruppy_slov::Deysvie_sostavit_paryExecute() {
+    const ComeBack comeBack(this);
     if (!open_ || !pairsAction_->isEnabled() || g_.Kolichestvo_grupp() == 0)
         return;
     // The group as last committed to memory.
@@ -1257,6 +1287,7 @@ void TForma_gruppy_slov::Deystvie_nayti_podstroku_v_gruppe_slovExecute() {
 }
 
 void TForma_gruppy_slov::search() {
+    const ComeBack comeBack(this);
     if (g_.Kolichestvo_grupp() == 0) {
         showMessage(g_, QString::fromUtf8(kNoGroups));
         return;

@@ -70,6 +70,7 @@ protected:
 
 private:
     friend class GroupCellDelegate;
+    class ComeBack;
 
     void buildActions();
     void buildToolBar();

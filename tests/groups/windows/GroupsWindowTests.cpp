@@ -131,6 +131,7 @@ private slots:
     void movesOfGroupsAndWords();
     void uncommittedEditsFollowTheirGroupWhenItMoves();
     void addRenameDeleteAndSearch();
+    void deletingShowsTheGroupNowInItsPlace();
     void transferTakesTheTranslationFromTheRecord();
     void pairExerciseJudgesPairs();
     void forgottenFromGroup();
@@ -523,6 +524,48 @@ void GroupsWindowTests::addRenameDeleteAndSearch() {
     const auto stored = groupsIn(p.read("group_words.group"));
     QCOMPARE(stored.size(), size_t(3));
     QCOMPARE(stored[2].Nazvanie_gruppy_slov, QStringLiteral("Мои новые слова"));
+}
+
+void GroupsWindowTests::deletingShowsTheGroupNowInItsPlace() {
+    struct Case {
+        const char* name;
+        int groups;
+        int deleted; // group row
+        int shownRow;
+        QString shownWord;
+    };
+    const Case cases[] = {
+        {"last of three", 3, 3, 2, "house"},
+        {"first of three", 3, 1, 1, "house"},
+        {"the only one", 1, 1, 1, ""},
+    };
+    for (const Case& c : cases) {
+        TempHome home;
+        writeDictionary(home, numberedWords(1));
+        auto groups = threeGroups();
+        groups.resize(c.groups);
+        writeData(home, "group_words.group", fileOf(groups));
+        TestProgram p(home);
+        TForma_gruppy_slov* w = p.openGroups();
+        groupTable(w)->setCurrentCell(c.deleted - 1, 1);
+        // An edit of the group being deleted must not land in the group shown next.
+        typeIntoCell(w, 3, 1, QStringLiteral("ghost"));
+        groupTable(w)->setFocus();
+        {
+            ModalDriver driver;
+            driver.dialog = [](QWidget* d) { click(d, "Кнопка_да"); };
+            QTest::keyClick(groupTable(w), Qt::Key_Delete);
+            QTest::qWait(20);
+        }
+        QCOMPARE(groupTable(w)->currentRow(), c.shownRow - 1);
+        QCOMPARE(cell(w, 1, 1), c.shownWord);
+        QCOMPARE(pane(w, 0), QStringLiteral("  Количество групп слов = %1").arg(c.groups - 1));
+        w->close();
+        auto expected = groups;
+        expected.erase(expected.begin() + (c.deleted - 1));
+        QVERIFY2(groupsIn(p.read("group_words.group")) == expected, c.name);
+        QCOMPARE(p.read("group_words.group").size(), (c.groups - 1) * 1257);
+    }
 }
 
 void GroupsWindowTests::transferTakesTheTranslationFromTheRecord() {
