@@ -12,7 +12,7 @@ TEST(NoAudioDevice, GoodSoundReturnsQuietly) {
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("word.wav"));
-    ASSERT_TRUE(writeFile(path, wavBytes(toneSamples(2000), 22050, 1, 16)));
+    ASSERT_TRUE(saveBytes(path, wavBytes(toneSamples(2000), 22050, 1, 16)));
     EXPECT_FALSE(platform::playWavFile(path));
     EXPECT_FALSE(platform::playSamples(std::vector<int16_t>(100, 5), 22050));
     // Asked again it still answers at once.

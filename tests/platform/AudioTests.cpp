@@ -24,7 +24,7 @@ protected:
     }
     QString outPath() const { return dir.filePath(QStringLiteral("device.raw")); }
     QString file(const QString& name) const { return dir.filePath(name); }
-    QByteArray played() const { return readFile(outPath()); }
+    QByteArray played() const { return loadBytes(outPath()); }
 
     // The device got `expected` first and nothing but silence after it.
     ::testing::AssertionResult playedExactly(const QByteArray& expected, char silence = 0) {
@@ -62,7 +62,7 @@ TEST_F(DiskAudio, WavFilePlaysEverySampleOnceInItsOwnFormat) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const QString path = file(QString::fromLatin1(c.name) + QStringLiteral(".wav"));
-        ASSERT_TRUE(writeFile(path, wavBytes(c.data, c.rate, c.channels, c.bits)));
+        ASSERT_TRUE(saveBytes(path, wavBytes(c.data, c.rate, c.channels, c.bits)));
         EXPECT_TRUE(platform::playWavFile(path));
         EXPECT_TRUE(playedExactly(c.data, c.silence));
     }
@@ -71,7 +71,7 @@ TEST_F(DiskAudio, WavFilePlaysEverySampleOnceInItsOwnFormat) {
 TEST_F(DiskAudio, CyrillicAndBlankInThePathPlay) {
     const QString path = file(QStringLiteral("Долгий_а ice cream.wav"));
     const QByteArray data = toneSamples(2000, 2);
-    ASSERT_TRUE(writeFile(path, wavBytes(data, 22050, 1, 16)));
+    ASSERT_TRUE(saveBytes(path, wavBytes(data, 22050, 1, 16)));
     EXPECT_TRUE(platform::playWavFile(path));
     EXPECT_TRUE(playedExactly(data));
 }
@@ -97,7 +97,7 @@ TEST_F(DiskAudio, FileThatCannotBePlayedPlaysNothing) {
         SCOPED_TRACE(c.name);
         const QString path = file(QString::fromLatin1(c.name) + QStringLiteral(".wav"));
         if (c.write) {
-            ASSERT_TRUE(writeFile(path, c.bytes));
+            ASSERT_TRUE(saveBytes(path, c.bytes));
         }
         QFile::remove(outPath());
         EXPECT_FALSE(platform::playWavFile(path));

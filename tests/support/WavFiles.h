@@ -45,12 +45,12 @@ inline QByteArray toneSamples(int count, int seed = 1) {
     return data;
 }
 
-inline bool writeFile(const QString& path, const QByteArray& bytes) {
+inline bool saveBytes(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
-inline QByteArray readFile(const QString& path) {
+inline QByteArray loadBytes(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }

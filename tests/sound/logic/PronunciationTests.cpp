@@ -23,7 +23,7 @@ protected:
     void SetUp() override { ASSERT_TRUE(dir.isValid()); }
     QString make(const QString& name) {
         const QString path = dir.filePath(name);
-        EXPECT_TRUE(writeFile(path, wavBytes(toneSamples(500), 22050, 1, 16)));
+        EXPECT_TRUE(saveBytes(path, wavBytes(toneSamples(500), 22050, 1, 16)));
         return path;
     }
     QTemporaryDir dir;
@@ -79,14 +79,14 @@ protected:
 TEST_F(DeviceFile, ARecordedWordPlaysItsFileAndAnUnrecordedOneIsSpoken) {
     const QByteArray samples = toneSamples(3000, 4);
     ASSERT_TRUE(
-        writeFile(dir.filePath(QStringLiteral("cat.wav")), wavBytes(samples, 22050, 1, 16)));
+        saveBytes(dir.filePath(QStringLiteral("cat.wav")), wavBytes(samples, 22050, 1, 16)));
     EXPECT_EQ(pronounceWord(systemSoundOutput(), dir.path(), QStringLiteral("Cat")),
               Pronounced::Recording);
-    EXPECT_EQ(readFile(device()).left(samples.size()), samples);
+    EXPECT_EQ(loadBytes(device()).left(samples.size()), samples);
 
     EXPECT_EQ(pronounceWord(systemSoundOutput(), dir.path(), QStringLiteral("elephant")),
               Pronounced::Speech);
-    QByteArray spoken = readFile(device());
+    QByteArray spoken = loadBytes(device());
     // The device goes on taking silence until it is closed; that is not part of the speech.
     while (spoken.size() >= 2 && spoken.endsWith(QByteArray(2, '\0')))
         spoken.chop(2);
@@ -108,7 +108,7 @@ TEST(TranscriptionSigns, EverySignHasItsRecordingInTheProgramFolder) {
     for (int i = 0; i < kTranscriptionSignCount; ++i) {
         const QString path = transcriptionSignFile(programFolder(), i);
         SCOPED_TRACE(path.toStdString());
-        const QByteArray bytes = readFile(path);
+        const QByteArray bytes = loadBytes(path);
         ASSERT_GT(bytes.size(), 44);
         EXPECT_TRUE(bytes.startsWith("RIFF"));
         EXPECT_EQ(bytes.mid(8, 4), QByteArray("WAVE"));

@@ -5,7 +5,6 @@
 
 using namespace telvo;
 
-
 namespace {
 
 TEST(TranscriptionSigns, TableRowsAsTheReferenceShowsThem) {
