@@ -6,6 +6,7 @@
 #include "exercises/windows/HistoryResetWindow.h"
 #include "exercises/windows/RangeWindow.h"
 #include "exercises/windows/RecognitionWindows.h"
+#include "sound/windows/PlayerWindow.h"
 #include "sound/windows/SoundFolderWindow.h"
 #include "tools/windows/ArchiveWindows.h"
 #include "tools/windows/WordExchangeWindows.h"
@@ -28,7 +29,7 @@ Program::Program(Globalnye_peremennye_slovarya& g) : g_(g) {
     okna_.Forma_vopros_s_viborom = new TForma_vopros_s_viborom(g_, main);
     okna_.Forma_soobschenie_ob_oschibke = new TForma_soobschenie_ob_oschibke(g_, main);
     okna_.Forma_vspomnit_zabitie_slova = new TForma_vspomnit_zabitie_slova(g_, main);
-    // TForma_poryadok_proslushivaniya comes here once the player exists.
+    okna_.Forma_poryadok_proslushivaniya = new TForma_poryadok_proslushivaniya(g_, main);
     okna_.Forma_okno_pokaza_slova = new TForma_okno_pokaza_slova(g_, main);
     okna_.Forma_okno_pokaza_russkogo_slova = new TForma_okno_pokaza_russkogo_slova(g_, main);
     okna_.Forma_podskazka_dlya_russkogo_slova =
@@ -47,6 +48,7 @@ Program::Program(Globalnye_peremennye_slovarya& g) : g_(g) {
     installArchiveCommands(*main, g_);
     installWordExchangeCommands(*main, g_);
     installSoundCommands(*main, g_);
+    installPlayerCommands(*main, g_);
 }
 
 Program::~Program() {
@@ -72,6 +74,7 @@ QStringList Program::missingWindows() const {
         {"Forma_okno_pokaza_perevodov", okna_.Forma_okno_pokaza_perevodov},
         {"Forma_okno_perevodov_s_angliyskogo", okna_.Forma_okno_perevodov_s_angliyskogo},
         {"Forma_vibor_papki_so_zvukami", okna_.Forma_vibor_papki_so_zvukami},
+        {"Forma_poryadok_proslushivaniya", okna_.Forma_poryadok_proslushivaniya},
     };
     static_assert(sizeof(Okna) == std::size(members) * sizeof(void*),
                   "a window added to Okna must be listed here too");

@@ -24,6 +24,7 @@ class TForma_vspomnit_zabitie_slova;
 class TForma_okno_pokaza_perevodov;
 class TForma_okno_perevodov_s_angliyskogo;
 class TForma_vibor_papki_so_zvukami;
+class TForma_poryadok_proslushivaniya;
 
 struct Okna {
     MainWindow* MainForm = nullptr;
@@ -42,6 +43,7 @@ struct Okna {
     TForma_okno_pokaza_perevodov* Forma_okno_pokaza_perevodov = nullptr;
     TForma_okno_perevodov_s_angliyskogo* Forma_okno_perevodov_s_angliyskogo = nullptr;
     TForma_vibor_papki_so_zvukami* Forma_vibor_papki_so_zvukami = nullptr;
+    TForma_poryadok_proslushivaniya* Forma_poryadok_proslushivaniya = nullptr;
 };
 
 // The main window of the running program; null where a test runs windows without it.
