@@ -1,6 +1,7 @@
 #include "sound/logic/PlayerList.h"
 
 #include "app/core/Failure.h"
+#include "store/Binary.h"
 #include "store/RecordFile.h"
 #include "store/Records.h"
 #include "store/TextRules.h"
@@ -45,7 +46,8 @@ QStringList rangeWords(const Globalnye_peremennye_slovarya& g) {
             continue;
         if (g.Rezhim_zabytye && forgotten[i] == 0)
             continue;
-        list << DictRecord::decode(bytes).Angliyskoe_slovo;
+        // Only the English word is needed: the other fields are not decoded.
+        list << getShortString(bytes + DictRecord::kEnglishOffset, DictRecord::kEnglishMax);
     }
     return list;
 }
@@ -63,19 +65,32 @@ void shuffleListeningList(QStringList& list, RandomGenerator& random) {
     const auto n = static_cast<int32_t>(list.size());
     if (n < 2)
         return;
-    std::vector<char> used(static_cast<size_t>(n));
+    // Each round walks the positions in order; a free one is swapped with another free one,
+    // uniformly chosen, and both are used for the rest of the round. The free positions are
+    // kept in a dense table, so a choice is one draw rather than drawing until a free
+    // position comes up (which at 100 000 words took six times as long).
+    std::vector<int32_t> freePositions(static_cast<size_t>(n));
+    std::vector<int32_t> where(static_cast<size_t>(n));
+    auto take = [&](int32_t position, int32_t& count) {
+        const int32_t at = where[size_t(position)];
+        const int32_t last = freePositions[size_t(count - 1)];
+        freePositions[size_t(at)] = last;
+        where[size_t(last)] = at;
+        where[size_t(position)] = -1;
+        --count;
+    };
     for (int round = 0; round < 33; ++round) {
-        std::fill(used.begin(), used.end(), 0);
-        int32_t freeCount = n;
-        for (int32_t j = 0; j < n; ++j) {
-            if (used[size_t(j)] || freeCount < 2)
+        for (int32_t i = 0; i < n; ++i) {
+            freePositions[size_t(i)] = i;
+            where[size_t(i)] = i;
+        }
+        int32_t count = n;
+        for (int32_t j = 0; j < n && count >= 2; ++j) {
+            if (where[size_t(j)] < 0)
                 continue;
-            int32_t k;
-            do
-                k = random.draw(n);
-            while (used[size_t(k)] || k == j);
-            used[size_t(j)] = used[size_t(k)] = 1;
-            freeCount -= 2;
+            take(j, count);
+            const int32_t k = freePositions[size_t(random.draw(count))];
+            take(k, count);
             list.swapItemsAt(j, k);
         }
     }

@@ -21,7 +21,9 @@ tip_Dinamicheskiy_massiv_angliyskikh_slov_dlya_proslushivaniya
 Sformirovat_dinamicheskiy_massiv_angliyskikh_slov_dlya_proslushivaniya(
     const Globalnye_peremennye_slovarya& g);
 
-// 33 rounds of swaps of disjoint random pairs, drawn from `random` (the caller reseeds it).
+// 33 rounds of swaps of disjoint random pairs: in each round every position not yet swapped is
+// swapped with another such position, chosen uniformly; drawn from `random` (the caller
+// reseeds it).
 void shuffleListeningList(QStringList& list, RandomGenerator& random);
 
 // Reseeds the program's generator from the clock, then shuffles.

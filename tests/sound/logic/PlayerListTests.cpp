@@ -118,11 +118,11 @@ TEST(ListeningShuffle, SeededGeneratorGivesTheOrderOfThirtyThreeRoundsOfDisjoint
         uint32_t seedAfter;
     };
     const Case cases[] = {
-        {2, 0, {"1", "0"}, 0}, // seedAfter unused for two: every draw of k is forced to 1
-        {3, 0, {"1", "0", "2"}, 4287971433u},
-        {5, 0, {"0", "1", "4", "2", "3"}, 2890333993u},
-        {6, 12345, {"5", "4", "2", "0", "1", "3"}, 3626446010u},
-        {7, 4000000000u, {"1", "4", "0", "3", "2", "5", "6"}, 3785866166u},
+        {2, 0, {"1", "0"}, 3755240289u},
+        {3, 0, {"1", "0", "2"}, 3755240289u},
+        {5, 0, {"3", "1", "2", "4", "0"}, 2462401990u},
+        {6, 12345, {"0", "5", "3", "1", "4", "2"}, 2284190100u},
+        {7, 4000000000u, {"3", "1", "5", "2", "4", "0", "6"}, 3925875007u},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.n);
@@ -131,10 +131,29 @@ TEST(ListeningShuffle, SeededGeneratorGivesTheOrderOfThirtyThreeRoundsOfDisjoint
         random.seed = c.seed;
         shuffleListeningList(l, random);
         EXPECT_EQ(l, c.expected);
-        if (c.n > 2) {
-            EXPECT_EQ(random.seed, c.seedAfter);
-        }
+        // One draw per swap: 33 rounds of n / 2 swaps.
+        EXPECT_EQ(random.seed, c.seedAfter);
     }
+}
+
+// Every word ends up anywhere about equally often: no position keeps its word or passes it on
+// in a fixed way.
+TEST(ListeningShuffle, EachWordReachesEachPositionAboutEquallyOften) {
+    const int runs = 3000, n = 4;
+    int counts[n][n] = {};
+    for (int r = 0; r < runs; ++r) {
+        QStringList l = numbers(n);
+        RandomGenerator random;
+        random.seed = uint32_t(r) * 2654435761u;
+        shuffleListeningList(l, random);
+        for (int pos = 0; pos < n; ++pos)
+            ++counts[l[pos].toInt()][pos];
+    }
+    for (int word = 0; word < n; ++word)
+        for (int pos = 0; pos < n; ++pos) {
+            EXPECT_GT(counts[word][pos], runs / n * 8 / 10) << word << " at " << pos;
+            EXPECT_LT(counts[word][pos], runs / n * 12 / 10) << word << " at " << pos;
+        }
 }
 
 TEST(ListeningShuffle, KeepsEveryWordAndLeavesShortListsAlone) {
