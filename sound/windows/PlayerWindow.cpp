@@ -97,6 +97,9 @@ QAction* makeAction(QWidget* owner, const char* name, const QString& text, const
     return a;
 }
 
+constexpr int kRestSpacer = 150;
+constexpr int kPanelSpacer = 60;
+
 QWidget* spacer(int width) {
     auto* w = new QWidget;
     w->setFixedWidth(width);
@@ -144,14 +147,16 @@ TForma_proigrivatel::TForma_proigrivatel(Globalnye_peremennye_slovarya& g, Sound
     tb->addAction(Deystvie_vybor_poryadka_proslushivaniya);
     tb->addWidget(spacer(8));
     tb->addAction(Deystvie_proiznosit_slovo);
-    restSpacer_ = spacer(330);
+    // Narrower than the original's 330 and 91: the captions in DejaVu are wider than in Tahoma
+    // and the stopwatch must stay on the toolbar.
+    restSpacer_ = spacer(kRestSpacer);
     tb->addWidget(restSpacer_);
     Panel_risunka_slushat_zabytye = new QLabel;
     Panel_risunka_slushat_zabytye->setObjectName(QStringLiteral("Панель_рисунка_слушать_забытые"));
     Panel_risunka_slushat_zabytye->setPixmap(
         style()->standardIcon(QStyle::SP_MediaVolume).pixmap(24, 24));
-    tb->addWidget(Panel_risunka_slushat_zabytye)->setObjectName(QStringLiteral("listenAllPicture"));
-    panelSpacer_ = spacer(91);
+    listenAllPicture_ = tb->addWidget(Panel_risunka_slushat_zabytye);
+    panelSpacer_ = spacer(kPanelSpacer);
     tb->addWidget(panelSpacer_);
     Nadpis_vremya = new QLabel(QStringLiteral("00:00"));
     Nadpis_vremya->setObjectName(QStringLiteral("Надпись_время"));
@@ -165,7 +170,8 @@ TForma_proigrivatel::TForma_proigrivatel(Globalnye_peremennye_slovarya& g, Sound
     Nadpis_nomer_slova = new QLabel;
     Nadpis_nomer_slova->setObjectName(QStringLiteral("Надпись_номер_слова"));
     Nadpis_nomer_slova->setFont(tahomaFont(10, true));
-    tb->addWidget(Nadpis_nomer_slova)->setObjectName(QStringLiteral("Панель_номера_слова"));
+    wordNumber_ = tb->addWidget(Nadpis_nomer_slova);
+    wordNumber_->setObjectName(QStringLiteral("Панель_номера_слова"));
 
     Knopka_podscheta_povtoreniy = new QPushButton;
     Knopka_podscheta_povtoreniy->setObjectName(QStringLiteral("Кнопка_подсчета_повторений"));
@@ -309,10 +315,11 @@ void TForma_proigrivatel::render() {
     Knopka_slushat_vse_slova->setText(s.listenAllCaption);
     Knopka_ostanovit->setEnabled(s.stopEnabled);
 
-    Panel_risunka_slushat_zabytye->setVisible(s.listenAllPanels);
-    Nadpis_nomer_slova->setVisible(s.listenAllPanels);
-    restSpacer_->setFixedWidth(s.listenAllPanels ? 322 : 330);
-    panelSpacer_->setFixedWidth(s.listenAllPanels ? 8 : 91);
+    // A widget on a toolbar is shown and hidden through its action.
+    listenAllPicture_->setVisible(s.listenAllPanels);
+    wordNumber_->setVisible(s.listenAllPanels);
+    restSpacer_->setFixedWidth(s.listenAllPanels ? kRestSpacer - 8 : kRestSpacer);
+    panelSpacer_->setFixedWidth(s.listenAllPanels ? 8 : kPanelSpacer);
 
     switch (s.repeatPicture) {
     case RepeatPicture::Povtoryat:

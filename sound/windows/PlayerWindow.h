@@ -97,6 +97,8 @@ private:
     QTimer progress_;
     QWidget* restSpacer_ = nullptr;
     QWidget* panelSpacer_ = nullptr;
+    QAction* listenAllPicture_ = nullptr;
+    QAction* wordNumber_ = nullptr;
 };
 
 // The main window's sound commands: the player.
