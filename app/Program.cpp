@@ -8,6 +8,8 @@
 #include "exercises/windows/RecognitionWindows.h"
 #include "groups/windows/GroupDialogs.h"
 #include "groups/windows/TForma_gruppy_slov.h"
+#include "sound/windows/PlayerWindow.h"
+#include "sound/windows/SoundFolderWindow.h"
 #include "tools/windows/AboutWindow.h"
 #include "tools/windows/ArchiveWindows.h"
 #include "tools/windows/DownloadWindow.h"
@@ -33,7 +35,7 @@ Program::Program(Globalnye_peremennye_slovarya& g) : g_(g) {
     okna_.Forma_vopros_s_viborom = new TForma_vopros_s_viborom(g_, main);
     okna_.Forma_soobschenie_ob_oschibke = new TForma_soobschenie_ob_oschibke(g_, main);
     okna_.Forma_vspomnit_zabitie_slova = new TForma_vspomnit_zabitie_slova(g_, main);
-    // TForma_poryadok_proslushivaniya comes here once the player exists.
+    okna_.Forma_poryadok_proslushivaniya = new TForma_poryadok_proslushivaniya(g_, main);
     okna_.Forma_okno_pokaza_slova = new TForma_okno_pokaza_slova(g_, main);
     okna_.Forma_okno_pokaza_russkogo_slova = new TForma_okno_pokaza_russkogo_slova(g_, main);
     okna_.Forma_podskazka_dlya_russkogo_slova =
@@ -47,7 +49,8 @@ Program::Program(Globalnye_peremennye_slovarya& g) : g_(g) {
     okna_.Forma_dobavit_gruppu_slov = new TForma_dobavit_gruppu_slov(g_, main);
     okna_.Forma_gruppy_slov = new TForma_gruppy_slov(g_, main);
     okna_.Forma_gruppy_slov->setAddWindow(okna_.Forma_dobavit_gruppu_slov);
-    // Then, as their subsystems land: TForma_vibor_papki_so_zvukami, TForma_znaki_transkripcii.
+    okna_.Forma_vibor_papki_so_zvukami = new TForma_vibor_papki_so_zvukami(g_, main);
+    // Then, once the sign reference lands: TForma_znaki_transkripcii.
 
     // The commands, once the windows they open exist.
     installExerciseCommands(*main, g_);
@@ -60,6 +63,9 @@ Program::Program(Globalnye_peremennye_slovarya& g) : g_(g) {
     installDownloadCommand(*main, g_);
     installManualCommand(*main, g_);
     installManualCommand(*groups, g_);
+    installSoundCommands(*main, g_);
+    installPlayerCommands(*main, g_);
+    installGroupsPlayerCommand(*groups, g_);
 }
 
 Program::~Program() {
@@ -86,6 +92,8 @@ QStringList Program::missingWindows() const {
         {"Forma_okno_perevodov_s_angliyskogo", okna_.Forma_okno_perevodov_s_angliyskogo},
         {"Forma_dobavit_gruppu_slov", okna_.Forma_dobavit_gruppu_slov},
         {"Forma_gruppy_slov", okna_.Forma_gruppy_slov},
+        {"Forma_vibor_papki_so_zvukami", okna_.Forma_vibor_papki_so_zvukami},
+        {"Forma_poryadok_proslushivaniya", okna_.Forma_poryadok_proslushivaniya},
     };
     static_assert(sizeof(Okna) == std::size(members) * sizeof(void*),
                   "a window added to Okna must be listed here too");

@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config googletest libgtest-dev
-    qt6-base-dev libsdl2-dev libzip-dev zipcmp zipmerge ziptool zip unzip libx11-dev
+    qt6-base-dev libsdl2-dev libespeak-ng-dev espeak-ng libzip-dev zipcmp zipmerge ziptool zip unzip libx11-dev
     xvfb xauth xdotool x11-xkb-utils x11-utils fonts-dejavu-core
     desktop-file-utils appstream qt6-translations-l10n dpkg-dev debootstrap poppler-utils
 )

@@ -3,6 +3,7 @@
 #include "app/core/ExerciseTables.h"
 #include "app/core/GroupTable.h"
 #include "app/core/Random.h"
+#include "app/core/SoundState.h"
 
 #include <QString>
 #include <cstdint>
@@ -118,7 +119,8 @@ struct Globalnye_peremennye_slovarya : DictionaryState,
                                        RecordDialogState,
                                        RangeState,
                                        MainWindowState,
-                                       GroupState {
+                                       GroupState,
+                                       SoundState {
     DataPaths puti;
 
     // The program's one random generator.

@@ -25,6 +25,8 @@ class TForma_okno_pokaza_perevodov;
 class TForma_okno_perevodov_s_angliyskogo;
 class TForma_dobavit_gruppu_slov;
 class TForma_gruppy_slov;
+class TForma_vibor_papki_so_zvukami;
+class TForma_poryadok_proslushivaniya;
 
 struct Okna {
     MainWindow* MainForm = nullptr;
@@ -44,6 +46,8 @@ struct Okna {
     TForma_okno_perevodov_s_angliyskogo* Forma_okno_perevodov_s_angliyskogo = nullptr;
     TForma_dobavit_gruppu_slov* Forma_dobavit_gruppu_slov = nullptr;
     TForma_gruppy_slov* Forma_gruppy_slov = nullptr;
+    TForma_vibor_papki_so_zvukami* Forma_vibor_papki_so_zvukami = nullptr;
+    TForma_poryadok_proslushivaniya* Forma_poryadok_proslushivaniya = nullptr;
 };
 
 // The main window of the running program; null where a test runs windows without it.
