@@ -6,6 +6,8 @@
 #include "exercises/windows/HistoryResetWindow.h"
 #include "exercises/windows/RangeWindow.h"
 #include "exercises/windows/RecognitionWindows.h"
+#include "idioms/windows/IdiomCommands.h"
+#include "idioms/windows/TForma_idiomi.h"
 #include "tools/windows/ArchiveWindows.h"
 #include "tools/windows/WordExchangeWindows.h"
 #include "ui/main/TMainForm.h"
@@ -38,6 +40,7 @@ Program::Program(Globalnye_peremennye_slovarya& g) : g_(g) {
     okna_.Forma_okno_perevodov_s_angliyskogo = new TForma_okno_perevodov_s_angliyskogo(g_, main);
     okna_.Forma_izmeneniy_diapazona = new TForma_izmeneniy_diapazona(g_, main);
     okna_.Forma_obnulenie_istoriy = new TForma_obnulenie_istoriy(g_, main);
+    okna_.Forma_idiomi = new TForma_idiomi(g_, main);
     // Then, as their subsystems land: TForma_dobavit_gruppu_slov, TForma_gruppy_slov,
     // TForma_vibor_papki_so_zvukami, TForma_znaki_transkripcii.
 
@@ -45,6 +48,7 @@ Program::Program(Globalnye_peremennye_slovarya& g) : g_(g) {
     installExerciseCommands(*main, g_);
     installArchiveCommands(*main, g_);
     installWordExchangeCommands(*main, g_);
+    installIdiomsCommand(*main, g_, *okna_.Forma_idiomi);
 }
 
 Program::~Program() {
@@ -69,6 +73,7 @@ QStringList Program::missingWindows() const {
         {"Forma_vspomnit_zabitie_slova", okna_.Forma_vspomnit_zabitie_slova},
         {"Forma_okno_pokaza_perevodov", okna_.Forma_okno_pokaza_perevodov},
         {"Forma_okno_perevodov_s_angliyskogo", okna_.Forma_okno_perevodov_s_angliyskogo},
+        {"Forma_idiomi", okna_.Forma_idiomi},
     };
     static_assert(sizeof(Okna) == std::size(members) * sizeof(void*),
                   "a window added to Okna must be listed here too");

@@ -23,6 +23,7 @@ class TForma_ocshibochniy_vibor;
 class TForma_vspomnit_zabitie_slova;
 class TForma_okno_pokaza_perevodov;
 class TForma_okno_perevodov_s_angliyskogo;
+class TForma_idiomi;
 
 struct Okna {
     MainWindow* MainForm = nullptr;
@@ -40,6 +41,7 @@ struct Okna {
     TForma_vspomnit_zabitie_slova* Forma_vspomnit_zabitie_slova = nullptr;
     TForma_okno_pokaza_perevodov* Forma_okno_pokaza_perevodov = nullptr;
     TForma_okno_perevodov_s_angliyskogo* Forma_okno_perevodov_s_angliyskogo = nullptr;
+    TForma_idiomi* Forma_idiomi = nullptr;
 };
 
 // The main window of the running program; null where a test runs windows without it.

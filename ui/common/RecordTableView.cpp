@@ -1,4 +1,4 @@
-#include "ui/main/RecordTableView.h"
+#include "ui/common/RecordTableView.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
