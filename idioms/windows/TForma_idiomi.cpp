@@ -2,6 +2,7 @@
 
 #include "app/core/SystemMessage.h"
 #include "app/windows/Messages.h"
+#include "app/windows/TextFit.h"
 #include "idioms/logic/IdiomFile.h"
 #include "idioms/logic/IdiomMarks.h"
 #include "idioms/windows/IdiomDialogs.h"
@@ -31,6 +32,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <limits>
 #include <map>
@@ -172,20 +174,37 @@ TForma_idiomi::TForma_idiomi(Globalnye_peremennye_slovarya& g, QWidget* parent)
 
     toolBar_ = new QToolBar(this);
     toolBar_->setObjectName(QStringLiteral("Панель_управления_формы_идиомы"));
+    toolBar_->setMovable(false);
+    toolBar_->setFloatable(false);
+    toolBar_->setContextMenuPolicy(Qt::PreventContextMenu);
     toolBar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    toolBar_->setIconSize(QSize(24, 24));
+    toolBar_->setIconSize(QSize(20, 20));
     toolBar_->setFixedHeight(44);
-    for (std::initializer_list<const char*> group :
-         {std::initializer_list<const char*>{"Действие_закрыть"},
-          {"Действие_добавить", "Действие_вставить", "Действие_изменить", "Действие_удалить",
-           "Действие_пример"},
-          {"Действие_прыгнуть", "Действие_с_английского", "Действие_с_русского",
-           "Действие_сопоставление_пар"},
-          {"Действие_обнулить_истории", "Действие_обнулить_забытые"}}) {
-        if (!toolBar_->actions().isEmpty())
+    const std::pair<const char*, int> buttons[] = {
+        {"Действие_закрыть", 60},
+        {nullptr, 0},
+        {"Действие_добавить", 60},
+        {"Действие_вставить", 60},
+        {"Действие_изменить", 60},
+        {"Действие_удалить", 60},
+        {"Действие_пример", 60},
+        {nullptr, 0},
+        {"Действие_прыгнуть", 60},
+        {"Действие_с_английского", 81},
+        {"Действие_с_русского", 63},
+        {"Действие_сопоставление_пар", 107},
+        {nullptr, 0},
+        {"Действие_обнулить_истории", 102},
+        {"Действие_обнулить_забытые", 106},
+    };
+    for (const auto& [name, width] : buttons) {
+        if (!name) {
             toolBar_->addSeparator();
-        for (const char* name : group)
-            toolBar_->addAction(action(name));
+            continue;
+        }
+        toolBar_->addAction(action(name));
+        if (auto* button = qobject_cast<QToolButton*>(toolBar_->widgetForAction(action(name))))
+            button->setFixedSize(width, 40);
     }
     column->addWidget(toolBar_);
     column->addWidget(buildUpperPanel());
@@ -208,8 +227,8 @@ TForma_idiomi::TForma_idiomi(Globalnye_peremennye_slovarya& g, QWidget* parent)
         },
         [this](int row, int col) { return model_->cellText(row, col); }, this);
     table_->setItemDelegate(delegate_);
-    for (int c = 0; c < M::ColumnCount; ++c)
-        table_->setColumnWidth(c, M::kWidths[c]);
+    table_->setUpRecordGrid({M::kWidths[0], M::kWidths[1], M::kWidths[2], M::kWidths[3],
+                             M::kWidths[4], M::kWidths[5], M::kWidths[6]});
     table_->onKeyDown = [this](QKeyEvent* e) { return tableKeyDown(e); };
     table_->onKeyUp = [this](QKeyEvent* e) { tableKeyUp(e); };
     table_->onMouseDown = [this](QMouseEvent*) {
@@ -571,6 +590,10 @@ void TForma_idiomi::Otobrazit_zagolovok_formy_idiomy() {
 void TForma_idiomi::Otobrazit_idiomu_v_verkhney_paneli(int row) {
     const QString text = model_->cellText(row - 1, M::Idioma);
     label_->setText(text);
+    // A long idiom gets a smaller size rather than losing its end.
+    QFont big = tahomaFont(8, true);
+    big.setPixelSize(24);
+    shrinkFontToFit(label_, big);
     lastShownRow_ = row;
     QGuiApplication::clipboard()->setText(text);
     if (rowChanged_)
