@@ -2,6 +2,7 @@
 
 #include "app/core/Globals.h"
 #include "idioms/logic/IdiomTableModel.h"
+#include "store/Search.h"
 #include "ui/common/IdiomsWindow.h"
 
 #include <QDialog>
@@ -103,6 +104,8 @@ private:
     void range();
     void searchText();
     void searchTranslation();
+    void search(QLineEdit* field, int column,
+                SearchResult (*find)(Globalnye_peremennye_slovarya&, const QString&, bool));
     void jumpTop();
     void jumpBottom();
     void onTranslationClicked();

@@ -263,48 +263,34 @@ void TForma_idiomi::range() {
 }
 
 void TForma_idiomi::searchText() {
-    if (g_.Kolichestvo_idiom == 0)
-        return showMessage(g_, QString::fromUtf8(kNoIdioms));
-    const SearchResult r = Poisk_podstroki_perevoda_idiom(g_, normalizeField(textSearch_->text()),
-                                                          translationBox_->isChecked());
-    switch (r.status) {
-    case SearchStatus::Found:
-        selectRow(r.row);
-        table_->setCurrentIndex(model_->index(r.row - 1, M::Idioma));
-        return;
-    case SearchStatus::TranslationHidden:
-        showMessage(g_, r.message);
-        return focusTable();
-    case SearchStatus::EmptyText:
-        showMessage(g_, r.message);
-        textSearch_->setFocus(Qt::OtherFocusReason);
-        return textSearch_->clear();
-    case SearchStatus::NothingFound:
-        showMessage(g_, r.message);
-        return textSearch_->setFocus(Qt::OtherFocusReason);
-    }
+    search(textSearch_, M::Idioma, Poisk_podstroki_perevoda_idiom);
 }
 
 void TForma_idiomi::searchTranslation() {
+    search(translationSearch_, M::Perevod, Poisk_podstroki_perevoda_idiomy);
+}
+
+void TForma_idiomi::search(QLineEdit* field, int column,
+                           SearchResult (*find)(Globalnye_peremennye_slovarya&, const QString&,
+                                                bool)) {
     if (g_.Kolichestvo_idiom == 0)
         return showMessage(g_, QString::fromUtf8(kNoIdioms));
-    const SearchResult r = Poisk_podstroki_perevoda_idiomy(
-        g_, normalizeField(translationSearch_->text()), translationBox_->isChecked());
+    const SearchResult r = find(g_, normalizeField(field->text()), translationBox_->isChecked());
     switch (r.status) {
     case SearchStatus::Found:
         selectRow(r.row);
-        table_->setCurrentIndex(model_->index(r.row - 1, M::Perevod));
+        table_->setCurrentIndex(model_->index(r.row - 1, column));
         return;
     case SearchStatus::TranslationHidden:
         showMessage(g_, r.message);
         return focusTable();
     case SearchStatus::EmptyText:
         showMessage(g_, r.message);
-        translationSearch_->setFocus(Qt::OtherFocusReason);
-        return translationSearch_->clear();
+        field->setFocus(Qt::OtherFocusReason);
+        return field->clear();
     case SearchStatus::NothingFound:
         showMessage(g_, r.message);
-        return translationSearch_->setFocus(Qt::OtherFocusReason);
+        return field->setFocus(Qt::OtherFocusReason);
     }
 }
 
