@@ -9,6 +9,7 @@
 #include "idioms/windows/IdiomCommands.h"
 #include "idioms/windows/TForma_idiomi.h"
 #include "tools/windows/ArchiveWindows.h"
+#include "tools/windows/SideToolCommands.h"
 #include "tools/windows/WordExchangeWindows.h"
 #include "ui/main/TMainForm.h"
 
@@ -49,6 +50,10 @@ Program::Program(Globalnye_peremennye_slovarya& g) : g_(g) {
     installArchiveCommands(*main, g_);
     installWordExchangeCommands(*main, g_);
     installIdiomsCommand(*main, g_, *okna_.Forma_idiomi);
+    SideToolSources sources;
+    sources.idioms = okna_.Forma_idiomi;
+    installSideToolCommands(*main, g_, sources);
+    installIdiomsSideToolCommands(*okna_.Forma_idiomi, g_, sources);
 }
 
 Program::~Program() {

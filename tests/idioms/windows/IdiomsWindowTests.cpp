@@ -129,10 +129,10 @@ private slots:
             QCOMPARE(w.delegate().background(row - 1, IdiomTableModel::Data, false, white),
                      pink ? RecordCellDelegate::kInRange : white);
         }
-        // The not-built side tools stay disabled.
-        for (const char* name : {"Действие_пример", "Действие_блокнотик",
-                                 "Действие_показать_руководство_пользователя"})
-            QVERIFY2(!w.action(name)->isEnabled(), name);
+        // The side tools that exist are installed; the manual is not built yet.
+        for (const char* name : {"Действие_пример", "Действие_блокнотик"})
+            QVERIFY2(w.action(name)->isEnabled(), name);
+        QVERIFY(!w.action("Действие_показать_руководство_пользователя")->isEnabled());
         p.close();
     }
 

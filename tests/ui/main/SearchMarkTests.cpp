@@ -615,7 +615,9 @@ private slots:
         p.control<QPushButton>("Кнопка_искать_далее_английскую_подстроку")->click();
         QCOMPARE(driver.seen, (QStringList{allFound, allFound}));
         QCOMPARE(p.form->selectedRow(), 9);
-        QTRY_VERIFY(field->hasFocus());
+        // The field is the window's focus widget again; whether the window system has made the
+        // window active again by now is not the program's doing.
+        QTRY_COMPARE(p.form->focusWidget(), static_cast<QWidget*>(field));
 
         QTest::keyClick(field, Qt::Key_Backspace); // any change starts over
         QTest::keyClick(field, Qt::Key_Return);
@@ -692,12 +694,10 @@ private slots:
         TempHome home;
         writeData(home, "Vocabulary.dictdat", dictionaryOf(numberedWords(2)));
         TestProgram p(home);
-        for (const char* name :
-             {"Действие_пример_употребления", "Действие_показать_транскрипцию",
-              "Действие_группы_слов", "Действие_проигрыватель",
-              "Действие_выбор_папки_со_звуками", "Действие_знаки_транскрипции",
-              "Действие_вызвать_блокнотик", "Действие_руководство_пользователя",
-              "Действие_скачать_словарь", "Действие_о_программе"})
+        for (const char* name : {"Действие_показать_транскрипцию", "Действие_группы_слов",
+                                 "Действие_проигрыватель", "Действие_выбор_папки_со_звуками",
+                                 "Действие_знаки_транскрипции", "Действие_руководство_пользователя",
+                                 "Действие_скачать_словарь", "Действие_о_программе"})
             QVERIFY2(!p.form->findChild<QAction*>(QString::fromUtf8(name))->isEnabled(), name);
     }
 };
