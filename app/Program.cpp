@@ -8,6 +8,8 @@
 #include "exercises/windows/RecognitionWindows.h"
 #include "groups/windows/GroupDialogs.h"
 #include "groups/windows/TForma_gruppy_slov.h"
+#include "idioms/windows/IdiomCommands.h"
+#include "idioms/windows/TForma_idiomi.h"
 #include "sound/windows/PlayerWindow.h"
 #include "sound/windows/SoundFolderWindow.h"
 #include "tools/windows/AboutWindow.h"
@@ -46,6 +48,7 @@ Program::Program(Globalnye_peremennye_slovarya& g) : g_(g) {
     okna_.Forma_okno_perevodov_s_angliyskogo = new TForma_okno_perevodov_s_angliyskogo(g_, main);
     okna_.Forma_izmeneniy_diapazona = new TForma_izmeneniy_diapazona(g_, main);
     okna_.Forma_obnulenie_istoriy = new TForma_obnulenie_istoriy(g_, main);
+    okna_.Forma_idiomi = new TForma_idiomi(g_, main);
     okna_.Forma_dobavit_gruppu_slov = new TForma_dobavit_gruppu_slov(g_, main);
     okna_.Forma_gruppy_slov = new TForma_gruppy_slov(g_, main);
     okna_.Forma_gruppy_slov->setAddWindow(okna_.Forma_dobavit_gruppu_slov);
@@ -56,13 +59,19 @@ Program::Program(Globalnye_peremennye_slovarya& g) : g_(g) {
     installExerciseCommands(*main, g_);
     installArchiveCommands(*main, g_);
     installWordExchangeCommands(*main, g_);
-    installSideToolCommands(*main, g_);
+    TForma_idiomi* idioms = okna_.Forma_idiomi;
+    installIdiomsCommand(*main, g_, *idioms);
+    SideToolSources sources;
+    sources.idioms = idioms;
+    installSideToolCommands(*main, g_, sources);
+    installIdiomsSideToolCommands(*idioms, g_, sources);
     TForma_gruppy_slov* groups = okna_.Forma_gruppy_slov;
     main->installCommand(MainCommand::Groups, [groups] { groups->open(); });
     installAboutCommand(*main);
     installDownloadCommand(*main, g_);
     installManualCommand(*main, g_);
     installManualCommand(*groups, g_);
+    installManualCommand(*idioms, g_);
     installSoundCommands(*main, g_);
     installPlayerCommands(*main, g_);
     installGroupsPlayerCommand(*groups, g_);
@@ -90,6 +99,7 @@ QStringList Program::missingWindows() const {
         {"Forma_vspomnit_zabitie_slova", okna_.Forma_vspomnit_zabitie_slova},
         {"Forma_okno_pokaza_perevodov", okna_.Forma_okno_pokaza_perevodov},
         {"Forma_okno_perevodov_s_angliyskogo", okna_.Forma_okno_perevodov_s_angliyskogo},
+        {"Forma_idiomi", okna_.Forma_idiomi},
         {"Forma_dobavit_gruppu_slov", okna_.Forma_dobavit_gruppu_slov},
         {"Forma_gruppy_slov", okna_.Forma_gruppy_slov},
         {"Forma_vibor_papki_so_zvukami", okna_.Forma_vibor_papki_so_zvukami},

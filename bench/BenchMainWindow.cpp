@@ -11,7 +11,7 @@
 #include "store/RecordFile.h"
 #include "store/RecordTableModel.h"
 #include "store/Records.h"
-#include "ui/main/RecordTableView.h"
+#include "ui/common/RecordTableView.h"
 #include "ui/main/TMainForm.h"
 
 #include <QAction>

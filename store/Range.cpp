@@ -89,10 +89,40 @@ void Prochitat_diapazon(Globalnye_peremennye_slovarya& g) {
 
 bool stageRangeWrite(Transaction& t, const Globalnye_peremennye_slovarya& g,
                      const RangeRecord& range) {
-    if (!RecordFile(g.puti.upragneniy, RangeRecord::kSize).exists())
+    return stageRangeWrite(t, g.puti.upragneniy, range);
+}
+
+bool stageRangeWrite(Transaction& t, const QString& path, const RangeRecord& range) {
+    if (!RecordFile(path, RangeRecord::kSize).exists())
         return false;
-    t.write(g.puti.upragneniy, 0, range.encode());
+    t.write(path, 0, range.encode());
     return true;
+}
+
+RangeFieldsCheck checkRangeFields(const QString& startText, const QString& endText, int32_t count) {
+    RangeFieldsCheck c;
+    auto refuse = [&c](const char* text, bool focusStart) {
+        c.error = QString::fromUtf8(text);
+        c.focusStart = focusStart;
+        return c;
+    };
+    if (startText.isEmpty())
+        return refuse("Поле ввода начального номера не может быть пустым.", true);
+    if (endText.isEmpty())
+        return refuse("Поле ввода конечного номера не может быть пустым.", false);
+    // The fields take at most five digits, so the numbers always fit.
+    c.start = startText.toInt();
+    c.end = endText.toInt();
+    if (c.end > count)
+        return refuse("Конечный номер не может быть больше чем количество записей в словаре.",
+                      false);
+    if (c.start > c.end)
+        return refuse("Начальный номер не может быть больше конечного.", true);
+    // Record numbers begin at 1: a range from 0 would tie a history byte to no record.
+    if (c.start < 1)
+        return refuse("Начальный номер не может быть меньше единицы.", true);
+    c.ok = true;
+    return c;
 }
 
 void sayRangeFileMissing() {

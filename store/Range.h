@@ -46,6 +46,21 @@ void Zapisat_izmenennyy_diapazon(Globalnye_peremennye_slovarya& g);
 // the change is made.
 bool stageRangeWrite(Transaction& t, const Globalnye_peremennye_slovarya& g,
                      const RangeRecord& range);
+// The same for the range file at `path` (the idiom range has the same layout).
+bool stageRangeWrite(Transaction& t, const QString& path, const RangeRecord& range);
+
+// The check of a range dialog's two number fields before saving, against `count` records: the
+// first failure in the order the dialogs show them (empty start, empty end, end beyond the
+// count, start beyond the end, start below 1), with the field to focus.
+struct RangeFieldsCheck {
+    bool ok = false;
+    QString error;
+    bool focusStart = true;
+    int32_t start = 0;
+    int32_t end = 0;
+};
+RangeFieldsCheck checkRangeFields(const QString& startText, const QString& endText, int32_t count);
+
 // The system message box for a range that could not be written for want of its file.
 void sayRangeFileMissing();
 

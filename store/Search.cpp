@@ -11,23 +11,39 @@
 namespace telvo {
 
 ShownRows ShownRows::read(const Globalnye_peremennye_slovarya& g) {
+    QByteArray records = RecordFile(g.puti.vocabulary, kWordLayout.size).readAll();
+    const int32_t count = static_cast<int32_t>(records.size() / kWordLayout.size);
+    if (!g.Rezhim_zabytye)
+        return fromRecords(std::move(records), kWordLayout, false);
+    const RecordFile forget(g.puti.statForget, 1);
+    if (!forget.exists())
+        return fromRecords(std::move(records), kWordLayout, true);
+    const QByteArray flags = forget.readUpTo(0, count);
+    return fromRecords(std::move(records), kWordLayout, true, &flags);
+}
+
+ShownRows ShownRows::fromRecords(QByteArray records, const RecordLayout& layout, bool forgottenView,
+                                 const QByteArray* forgottenFile) {
     ShownRows s;
-    s.records_ = RecordFile(g.puti.vocabulary, DictRecord::kSize).readAll();
-    const int32_t count = static_cast<int32_t>(s.records_.size() / DictRecord::kSize);
-    s.forgottenView_ = g.Rezhim_zabytye;
-    if (!s.forgottenView_) {
+    s.layout_ = layout;
+    records.truncate(records.size() / layout.size * layout.size);
+    s.records_ = std::move(records);
+    s.forgottenView_ = forgottenView;
+    const int32_t count = s.recordCount();
+    if (!forgottenView) {
         s.rowRecord_.reserve(count);
         for (int32_t n = count; n >= 1; --n)
             s.rowRecord_.push_back(n);
         return s;
     }
-    const RecordFile forget(g.puti.statForget, 1);
-    if (!forget.exists())
-        return s;
-    const QByteArray flags = forget.readUpTo(0, count);
-    for (int32_t i = static_cast<int32_t>(flags.size()) - 1; i >= 0; --i)
-        if (flags[i] != 0)
+    for (int32_t i = count - 1; i >= 0; --i) {
+        const bool forgotten =
+            layout.forgottenInRecord()
+                ? getBool(s.records_.constData() + qint64(i) * layout.size + layout.forgottenOffset)
+                : forgottenFile && i < forgottenFile->size() && (*forgottenFile)[i] != 0;
+        if (forgotten)
             s.rowRecord_.push_back(i + 1);
+    }
     return s;
 }
 
@@ -38,7 +54,7 @@ int32_t ShownRows::recordNumber(int32_t row) const {
 }
 
 int32_t ShownRows::rowOf(int32_t number) const {
-    const int32_t count = static_cast<int32_t>(records_.size() / DictRecord::kSize);
+    const int32_t count = recordCount();
     if (number < 1 || number > count)
         return 0;
     if (!forgottenView_)
@@ -50,82 +66,84 @@ int32_t ShownRows::rowOf(int32_t number) const {
 }
 
 const char* ShownRows::bytesOf(int32_t row) const {
-    return records_.constData() + qint64(recordNumber(row) - 1) * DictRecord::kSize;
+    return records_.constData() + qint64(recordNumber(row) - 1) * layout_.size;
 }
 
 QString ShownRows::english(int32_t row) const {
-    return getShortString(bytesOf(row) + DictRecord::kEnglishOffset, DictRecord::kEnglishMax);
+    return getShortString(bytesOf(row) + layout_.textOffset, layout_.textMax);
 }
 
 QByteArrayView ShownRows::englishBytes(int32_t row) const {
-    return shortStringBytes(bytesOf(row) + DictRecord::kEnglishOffset, DictRecord::kEnglishMax);
+    return shortStringBytes(bytesOf(row) + layout_.textOffset, layout_.textMax);
 }
 
 QString ShownRows::translation(int32_t row) const {
-    return getShortString(bytesOf(row) + DictRecord::kTranslationOffset,
-                          DictRecord::kTranslationMax);
+    return getShortString(bytesOf(row) + layout_.translationOffset, layout_.translationMax);
 }
 
 bool ShownRows::excluded(int32_t row) const {
-    return getBool(bytesOf(row) + DictRecord::kExcludedOffset);
+    return getBool(bytesOf(row) + layout_.excludedOffset);
 }
 
 namespace {
 
-struct SubstringTexts {
-    const char* empty;
-    const char* allFound;
-    const char* notFoundForgotten;
-    const char* notFound;
-};
-
 const SubstringTexts kEnglishTexts{
-    "Поле с английским словом (подстрокой) не может быть пустым!",
-    "Все слова с искомым английским словом (подстрокой) уже были найдены ...",
-    "В режиме просмотра словаря «Фильтрация забытых слов» английское слово (подстрока) не "
-    "найдено ...",
-    "Искомое английское слово (подстрока) не найдена ...",
+    QStringLiteral("Поле с английским словом (подстрокой) не может быть пустым!"),
+    QStringLiteral("Все слова с искомым английским словом (подстрокой) уже были найдены ..."),
+    QStringLiteral("В режиме просмотра словаря «Фильтрация забытых слов» английское слово "
+                   "(подстрока) не найдено ..."),
+    QStringLiteral("Искомое английское слово (подстрока) не найдена ..."),
 };
 
 const SubstringTexts kTranslationTexts{
-    "Поле с подстрокой перевода не может быть пустым!",
-    "Все слова с искомой подстрокой уже были найдены ...",
-    "В режиме просмотра словаря «Фильтрация забытых слов» искомая подстрока не найдена ...",
-    "Искомая подстрока не найдена ...",
+    QStringLiteral("Поле с подстрокой перевода не может быть пустым!"),
+    QStringLiteral("Все слова с искомой подстрокой уже были найдены ..."),
+    QStringLiteral(
+        "В режиме просмотра словаря «Фильтрация забытых слов» искомая подстрока не найдена ..."),
+    QStringLiteral("Искомая подстрока не найдена ..."),
 };
 
-SearchResult message(SearchStatus status, const char* text) {
-    return {status, 0, QString::fromUtf8(text)};
-}
-
-// Steps shared by both substring searches: continue after the last match, top-down.
-template <class CellText>
-SearchResult findNextContaining(Globalnye_peremennye_slovarya& g, const QString& text,
-                                const SubstringTexts& texts, CellText cellText) {
-    if (text.isEmpty())
-        return message(SearchStatus::EmptyText, texts.empty);
-    const ShownRows shown = ShownRows::read(g);
-    // A stale position beyond the last row leaves nothing to examine, as does the last row.
-    for (int32_t r = g.Nomer_naydennoy_stroki + 1; r <= shown.rows(); ++r) {
-        if (cellText(shown, r).contains(text, Qt::CaseInsensitive)) {
-            g.Nomer_naydennoy_stroki = r;
-            return {SearchStatus::Found, r, {}};
-        }
-    }
-    if (g.Nomer_naydennoy_stroki != 0)
-        return message(SearchStatus::NothingFound, texts.allFound);
-    if (g.Rezhim_zabytye)
-        return message(SearchStatus::NothingFound, texts.notFoundForgotten);
-    return message(SearchStatus::NothingFound, texts.notFound);
+SearchResult message(SearchStatus status, const QString& text) {
+    return {status, 0, text};
 }
 
 } // namespace
 
+SearchResult findNextContaining(int32_t& position, bool forgottenView, const ShownRows& shown,
+                                ShownText column, const QString& text,
+                                const SubstringTexts& texts) {
+    if (text.isEmpty())
+        return message(SearchStatus::EmptyText, texts.empty);
+    // A stale position beyond the last row leaves nothing to examine, as does the last row.
+    for (int32_t r = std::max(position, 0) + 1; r <= shown.rows(); ++r) {
+        const QString cell = column == ShownText::Text ? shown.english(r) : shown.translation(r);
+        if (cell.contains(text, Qt::CaseInsensitive)) {
+            position = r;
+            return {SearchStatus::Found, r, {}};
+        }
+    }
+    if (position != 0)
+        return message(SearchStatus::NothingFound, texts.allFound);
+    if (forgottenView)
+        return message(SearchStatus::NothingFound, texts.notFoundForgotten);
+    return message(SearchStatus::NothingFound, texts.notFound);
+}
+
+SearchResult findEqualText(const ShownRows& shown, const QString& word, const QString& notFound) {
+    const QByteArray key = englishMatchKey(word);
+    for (int32_t r = 1; r <= shown.rows(); ++r)
+        if (storedEnglishMatches(shown.englishBytes(r), key))
+            return SearchResult{SearchStatus::Found, r, {}};
+    return message(SearchStatus::NothingFound, notFound);
+}
+
 SearchResult Poisk_podstroki_angliyskogo_slova(Globalnye_peremennye_slovarya& g,
                                                const QString& text) {
     return reportFailuresAs("Поиск_подстроки_английского_слова", [&] {
-        return findNextContaining(g, text, kEnglishTexts,
-                                  [](const ShownRows& s, int32_t r) { return s.english(r); });
+        if (text.isEmpty())
+            return message(SearchStatus::EmptyText, kEnglishTexts.empty);
+        return findNextContaining(g.Nomer_naydennoy_stroki, g.Rezhim_zabytye, ShownRows::read(g),
+                                  ShownText::Text, text, kEnglishTexts);
     });
 }
 
@@ -133,49 +151,61 @@ SearchResult Poisk_podstroki_perevoda(Globalnye_peremennye_slovarya& g, const QS
                                       bool translationShown) {
     return reportFailuresAs("Поиск_подстроки_перевода", [&] {
         if (!translationShown)
-            return message(SearchStatus::TranslationHidden,
-                           "Для поиска подстроки, режим показа перевода должен быть включен. "
-                           "Сделайте это с помощью клавиши <Пробел>.");
-        return findNextContaining(g, text, kTranslationTexts,
-                                  [](const ShownRows& s, int32_t r) { return s.translation(r); });
+            return message(
+                SearchStatus::TranslationHidden,
+                QStringLiteral("Для поиска подстроки, режим показа перевода должен быть включен. "
+                               "Сделайте это с помощью клавиши <Пробел>."));
+        if (text.isEmpty())
+            return message(SearchStatus::EmptyText, kTranslationTexts.empty);
+        return findNextContaining(g.Nomer_naydennoy_stroki, g.Rezhim_zabytye, ShownRows::read(g),
+                                  ShownText::Translation, text, kTranslationTexts);
     });
 }
 
 SearchResult Poisk_angliyskogo_slova(Globalnye_peremennye_slovarya& g, const QString& word) {
     return reportFailuresAs("Поиск_английского_слова", [&] {
-        const QByteArray key = englishMatchKey(word);
-        const ShownRows shown = ShownRows::read(g);
-        for (int32_t r = 1; r <= shown.rows(); ++r)
-            if (storedEnglishMatches(shown.englishBytes(r), key))
-                return SearchResult{SearchStatus::Found, r, {}};
-        return message(SearchStatus::NothingFound,
-                       g.Rezhim_zabytye
-                           ? "В режиме просмотра словаря «Забытые» английское слово не найдено..."
-                           : "Английское слово не найдено...");
+        return findEqualText(
+            ShownRows::read(g), word,
+            g.Rezhim_zabytye
+                ? QStringLiteral(
+                      "В режиме просмотра словаря «Забытые» английское слово не найдено...")
+                : QStringLiteral("Английское слово не найдено..."));
     });
 }
 
-GoToResult goToNumber(const Globalnye_peremennye_slovarya& g, const QString& typed) {
+GoToResult goToNumberIn(const ShownRows& shown, int32_t count, bool forgottenView,
+                        int32_t forgottenCount, const QString& typed, const GoToTexts& texts) {
     if (typed.isEmpty())
         return {GoToStatus::EmptyField, 0,
                 QStringLiteral("Значение номера для перехода не может быть пустым...")};
     // The field takes digits only; anything else counts as an impossible number.
     bool ok = false;
     const qlonglong n = typed.toLongLong(&ok);
-    if (!ok || n <= 0 || n > g.Kolichestvo_zapisey)
-        return {GoToStatus::OutOfLimits, 0,
-                QStringLiteral("Значение номера для перехода не может быть нулем или больше чем "
-                               "количество записей в словаре  = %1.")
-                    .arg(g.Kolichestvo_zapisey)};
-    if (g.Rezhim_zabytye && g.Kolichestvo_zabytykh_slov == 0)
-        return {GoToStatus::NoForgotten, 0, QStringLiteral("Забытые слова еще не сформированы.")};
-    const int32_t row = ShownRows::read(g).rowOf(static_cast<int32_t>(n));
+    if (!ok || n <= 0 || n > count)
+        return {GoToStatus::OutOfLimits, 0, texts.outOfLimits.arg(count)};
+    if (forgottenView && forgottenCount == 0)
+        return {GoToStatus::NoForgotten, 0, texts.noForgotten};
+    const int32_t row = shown.rowOf(static_cast<int32_t>(n));
     if (row == 0)
-        return {GoToStatus::NotInView, 0,
-                QStringLiteral("Включен фильтр. Поэтому искомый номер слова = %1 в видимой "
-                               "части словаря отсутствует.")
-                    .arg(typed)};
+        return {GoToStatus::NotInView, 0, texts.notInView.arg(typed)};
     return {GoToStatus::Found, row, {}};
+}
+
+GoToResult goToNumber(const Globalnye_peremennye_slovarya& g, const QString& typed) {
+    static const GoToTexts texts{
+        QStringLiteral("Значение номера для перехода не может быть нулем или больше чем "
+                       "количество записей в словаре  = %1."),
+        QStringLiteral("Забытые слова еще не сформированы."),
+        QStringLiteral("Включен фильтр. Поэтому искомый номер слова = %1 в видимой "
+                       "части словаря отсутствует."),
+    };
+    // The rows are read only when the number is one to look for.
+    bool ok = false;
+    const qlonglong n = typed.toLongLong(&ok);
+    const bool look = ok && n > 0 && n <= g.Kolichestvo_zapisey &&
+                      !(g.Rezhim_zabytye && g.Kolichestvo_zabytykh_slov == 0);
+    return goToNumberIn(look ? ShownRows::read(g) : ShownRows(), g.Kolichestvo_zapisey,
+                        g.Rezhim_zabytye, g.Kolichestvo_zabytykh_slov, typed, texts);
 }
 
 JumpResult randomJump(Globalnye_peremennye_slovarya& g, int32_t shownRow) {
@@ -185,13 +215,16 @@ JumpResult randomJump(Globalnye_peremennye_slovarya& g, int32_t shownRow) {
     if (g.Rezhim_zabytye && !QFileInfo::exists(g.puti.statForget))
         return {JumpStatus::Refused, 0, QStringLiteral("Забытые слова еще не сформированы ...")};
 
-    const ShownRows shown = ShownRows::read(g);
+    return drawJumpRow(g.random, ShownRows::read(g), g.Rezhim_zabytye, g.Nachalo_diapazona,
+                       g.Razmer_diapazona, shownRow);
+}
+
+JumpResult drawJumpRow(RandomGenerator& random, const ShownRows& shown, bool forgottenView,
+                       int32_t rangeStart, int32_t rangeSize, int32_t shownRow) {
     const int32_t count = shown.rows();
     // The rows a draw can produce: all forgotten rows, or the rows of the range's records.
-    const int32_t drawCount = g.Rezhim_zabytye ? count : g.Razmer_diapazona;
-    auto drawnRow = [&](int32_t d) {
-        return g.Rezhim_zabytye ? 1 + d : count - g.Nachalo_diapazona - d + 1;
-    };
+    const int32_t drawCount = forgottenView ? count : rangeSize;
+    auto drawnRow = [&](int32_t d) { return forgottenView ? 1 + d : count - rangeStart - d + 1; };
     auto acceptable = [&](int32_t r) {
         return r >= 1 && r <= count && r != shownRow && !shown.excluded(r);
     };
@@ -204,9 +237,9 @@ JumpResult randomJump(Globalnye_peremennye_slovarya& g, int32_t shownRow) {
     if (!any)
         return {JumpStatus::NoCandidate, 0, {}};
 
-    g.random.reseedFromClock();
+    random.reseedFromClock();
     for (;;) {
-        const int32_t r = drawnRow(g.random.draw(drawCount));
+        const int32_t r = drawnRow(random.draw(drawCount));
         if (acceptable(r))
             return {JumpStatus::Jumped, r, {}};
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/core/Globals.h"
+#include "store/RecordLayout.h"
 
 #include <QByteArray>
 #include <QString>
@@ -9,13 +10,19 @@
 
 namespace telvo {
 
-// The data rows of the record table as the main window shows them, read from the files: newest
-// record first, and in the forgotten-only view (g.Rezhim_zabytye) only the forgotten records.
-// Rows are 1-based like the table's data rows; the Qt model row is row - 1.
+// The data rows of a record table as its window shows them: newest record first, and in the
+// forgotten-only view only the forgotten records. Rows are 1-based like the table's data rows;
+// the Qt model row is row - 1.
 class ShownRows {
 public:
-    // Reads Vocabulary.dictdat and, in the forgotten-only view, Stat_forget.dictstat.
+    // The main window's rows: reads Vocabulary.dictdat and, in the forgotten-only view
+    // (g.Rezhim_zabytye), Stat_forget.dictstat.
     static ShownRows read(const Globalnye_peremennye_slovarya& g);
+    // The rows of `records` (whole records of `layout`). `forgottenFile`: the forgotten bytes
+    // kept apart from the records (byte i for record i + 1), when the layout has none inside;
+    // null when there is no such file, so that nothing is forgotten.
+    static ShownRows fromRecords(QByteArray records, const RecordLayout& layout, bool forgottenView,
+                                 const QByteArray* forgottenFile = nullptr);
 
     // Number of rows that show a record (0 when the table holds only its empty row).
     int32_t rows() const { return static_cast<int32_t>(rowRecord_.size()); }
@@ -33,7 +40,9 @@ public:
 
 private:
     const char* bytesOf(int32_t row) const;
+    int32_t recordCount() const { return static_cast<int32_t>(records_.size() / layout_.size); }
 
+    RecordLayout layout_ = kWordLayout;
     QByteArray records_;
     std::vector<int32_t> rowRecord_; // record number per row, row 1 first
     bool forgottenView_ = false;
@@ -56,6 +65,26 @@ struct SearchResult {
     int32_t row = 0; // data row to select when found
     QString message; // text for the message window; empty when found
 };
+
+// What a substring search says when it finds nothing (or an empty text).
+struct SubstringTexts {
+    QString empty;
+    QString allFound;
+    QString notFoundForgotten;
+    QString notFound;
+};
+
+enum class ShownText { Text, Translation };
+
+// Next row after `position` whose `column` contains `text` (normalised by the caller), letter
+// case ignored. A match moves `position` to it; a miss leaves it, so repeated presses keep
+// saying that everything was found. Both record tables search this way.
+SearchResult findNextContaining(int32_t& position, bool forgottenView, const ShownRows& shown,
+                                ShownText column, const QString& text, const SubstringTexts& texts);
+
+// First row whose column-2 text equals `word`, compared as the duplicate check compares
+// (trimmed, letter case ignored); `notFound` is the message otherwise.
+SearchResult findEqualText(const ShownRows& shown, const QString& word, const QString& notFound);
 
 // Next row after g.Nomer_naydennoy_stroki whose English text contains `text` (already
 // normalised by the caller), ignoring letter case. A match moves g.Nomer_naydennoy_stroki to
@@ -86,6 +115,18 @@ struct GoToResult {
     QString message;
 };
 
+// The texts of a go-to dialog; `outOfLimits` takes the record count, `notInView` the typed text.
+struct GoToTexts {
+    QString outOfLimits;
+    QString noForgotten;
+    QString notInView;
+};
+
+// The row of the record numbered `typed` among `count` records, in `shown`; `forgottenCount`
+// counts in the forgotten-only view.
+GoToResult goToNumberIn(const ShownRows& shown, int32_t count, bool forgottenView,
+                        int32_t forgottenCount, const QString& typed, const GoToTexts& texts);
+
 // The row of the record whose number is typed in the go-to dialog (`typed`: the field's text).
 // Checks against g.Kolichestvo_zapisey and, in the forgotten-only view,
 // g.Kolichestvo_zabytykh_slov. Failures reach the caller (the dialog has no reporter).
@@ -102,6 +143,13 @@ struct JumpResult {
     int32_t row = 0;
     QString message;
 };
+
+// The draw of a random jump over `shown`: rows of the records start .. start + size - 1 in the
+// full view, all rows in the forgotten-only view; a row is taken when it shows a record that is
+// not excluded and differs from `shownRow`. Reseeds `random` from the clock before the first
+// draw; when no row qualifies nothing is drawn and the result is NoCandidate.
+JumpResult drawJumpRow(RandomGenerator& random, const ShownRows& shown, bool forgottenView,
+                       int32_t rangeStart, int32_t rangeSize, int32_t shownRow);
 
 // The random jump: reseeds g.random from the clock and draws rows until one shows a record
 // that is not excluded and differs from `shownRow` (the row last shown in the word label). In

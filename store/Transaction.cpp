@@ -328,9 +328,10 @@ void recoverInterruptedChange(const DataPaths& p) {
     }
 
     // Companions without a journal are leftovers of a change that never counted as made.
-    for (const QString* file : {&p.vocabulary, &p.statEng, &p.statRus, &p.statPerEng, &p.statPerRus,
-                                &p.statForget, &p.statPair, &p.upragneniy, &p.start, &p.startIdiom,
-                                &p.startGroup, &p.poslednyyPapka, &p.groupWords, &p.bloknotik}) {
+    for (const QString* file :
+         {&p.vocabulary, &p.statEng, &p.statRus, &p.statPerEng, &p.statPerRus, &p.statForget,
+          &p.statPair, &p.upragneniy, &p.start, &p.startIdiom, &p.startGroup, &p.poslednyyPapka,
+          &p.groupWords, &p.bloknotik, &p.idiom, &p.idiomUpragneniy}) {
         QStringList companions{companionPath(*file)};
         const QString target = platform::resolveLinks(*file);
         if (target != QFileInfo(*file).absoluteFilePath())

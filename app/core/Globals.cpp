@@ -28,6 +28,9 @@ DataPaths makeDataPaths(const QString& base) {
     p.poslednyyPapka = f + "poslednyy_papka.startdat";
     p.upragneniy = f + "upragneniy.uprdat";
     p.groupWords = f + "group_words.group";
+    p.idiom = f + "Idiom.idiomtdat";
+    p.idiomNew = f + "Idiom_new.idiomtdat";
+    p.idiomUpragneniy = f + "idiom_upragneniy.uprdat";
     return p;
 }
 

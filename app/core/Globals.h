@@ -38,6 +38,9 @@ struct DataPaths {
     QString poslednyyPapka;
     QString upragneniy;
     QString groupWords;
+    QString idiom;
+    QString idiomNew;
+    QString idiomUpragneniy;
 };
 
 // The paths of every data file in the data folder under `base`.
@@ -111,6 +114,40 @@ struct MainWindowState {
     bool Okno_grupp_otkryto = false;
 };
 
+// The idiom dictionary and its window: the idiom twins of the word state above.
+struct IdiomState {
+    int32_t Kolichestvo_idiom = 0;
+    int32_t Kolichestvo_razreshennykh_k_pokazu_idiom = 0;
+    int32_t Kolichestvo_zabytykh_idiom = 0;
+    int32_t Nomer_tekushchey_idiomy = 0;
+    bool Rezhim_zabytye_idiomy = false;
+
+    // The idiom exercise range (idiom_upragneniy.uprdat).
+    bool Vse_idiomy_slovarya = true;
+    int32_t Nachalo_diapazona_idiom = 1;
+    int32_t Konets_diapazona_idiom = 1;
+    bool Do_kontsa_idiom = false;
+    bool Diapazon_idiom_izmenen = false;
+
+    int32_t Kolichestvo_povtoreniy_idiom = 0;
+    // Table row of the last substring match; 0 = the next search starts at row 1.
+    int32_t Pozitsiya_poiska_idiom = 0;
+    bool Okno_idiom_otkryto = false;
+
+    bool Rezhim_dobavleniya_idiomy = false;
+    bool Rezhim_vstavki_idiomy = false;
+    bool Rezhim_izmeneniya_idiomy = false;
+    bool Idioma_dobavlena = false;
+    bool Idioma_vstavlena = false;
+    bool Idioma_izmenena = false;
+    bool Idioma_udalena = false;
+    QString Izmenennaya_idioma;
+    QString Izmenennyy_perevod_idiomy;
+
+    // Element r-1 is the marked flag of the idiom shown in table row r.
+    std::vector<uint8_t> Otmetki_idiom;
+};
+
 // The shared state of the program. One instance, owned by the application and passed by
 // reference; windows and procedures read and change it directly.
 struct Globalnye_peremennye_slovarya : DictionaryState,
@@ -120,7 +157,8 @@ struct Globalnye_peremennye_slovarya : DictionaryState,
                                        RangeState,
                                        MainWindowState,
                                        GroupState,
-                                       SoundState {
+                                       SoundState,
+                                       IdiomState {
     DataPaths puti;
 
     // The program's one random generator.

@@ -6,6 +6,7 @@
 #include "ui/common/ButtonKeys.h"
 #include "ui/common/Dialogs.h"
 #include "ui/common/Fonts.h"
+#include "ui/common/OneLineFields.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -13,7 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 namespace telvo {
@@ -21,12 +21,8 @@ namespace telvo {
 namespace {
 
 QLineEdit* numberEdit(QWidget* parent, const char* name) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QString::fromUtf8(name));
     // Digits only, at most five of them: any other typed character is dropped.
-    edit->setMaxLength(5);
-    edit->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,5}")), edit));
+    QLineEdit* edit = digitsField(parent, name, 5);
     edit->setFixedWidth(80);
     return edit;
 }
@@ -123,32 +119,18 @@ void TForma_izmeneniy_diapazona::onToEnd() {
     Pole_vvoda_konechnogo_nomera->setFocus(Qt::OtherFocusReason);
 }
 
-void TForma_izmeneniy_diapazona::refuse(const char* text, QLineEdit* focus) {
-    showError(g_, QString::fromUtf8(text));
-    focus->setFocus(Qt::OtherFocusReason);
-}
-
 void TForma_izmeneniy_diapazona::onSave() {
-    const QString startText = Pole_vvoda_nachalnogo_nomera->text();
-    const QString endText = Pole_vvoda_konechnogo_nomera->text();
-    if (startText.isEmpty())
-        return refuse("Поле ввода начального номера не может быть пустым.",
-                      Pole_vvoda_nachalnogo_nomera);
-    if (endText.isEmpty())
-        return refuse("Поле ввода конечного номера не может быть пустым.",
-                      Pole_vvoda_konechnogo_nomera);
-    const int32_t start = startText.toInt();
-    const int32_t end = endText.toInt();
-    if (end > g_.Kolichestvo_zapisey)
-        return refuse("Конечный номер не может быть больше чем количество записей в словаре.",
-                      Pole_vvoda_konechnogo_nomera);
-    if (start > end)
-        return refuse("Начальный номер не может быть больше конечного.",
-                      Pole_vvoda_nachalnogo_nomera);
-    // Record numbers begin at 1: a range from 0 would tie history byte 0 to no record.
-    if (start < 1)
-        return refuse("Начальный номер не может быть меньше единицы.",
-                      Pole_vvoda_nachalnogo_nomera);
+    const RangeFieldsCheck check =
+        checkRangeFields(Pole_vvoda_nachalnogo_nomera->text(), Pole_vvoda_konechnogo_nomera->text(),
+                         g_.Kolichestvo_zapisey);
+    if (!check.ok) {
+        showError(g_, check.error);
+        (check.focusStart ? Pole_vvoda_nachalnogo_nomera : Pole_vvoda_konechnogo_nomera)
+            ->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    const int32_t start = check.start;
+    const int32_t end = check.end;
 
     RangeRecord range;
     range.Vse_slova_slovarya = Vklyuchatel_vsego_diapazona_slov->isChecked();

@@ -34,7 +34,6 @@ private:
     void onToEnd();
     void onSave();
     void setEditsEnabled(bool enabled);
-    void refuse(const char* text, QLineEdit* focus);
 
     Globalnye_peremennye_slovarya& g_;
     // "До конца" of this showing; it reaches the shared state only when the range is saved, so

@@ -5,7 +5,7 @@
 #include "platform/gui/Application.h"
 #include "tests/support/TestSupport.h"
 #include "tests/support/WindowTestSupport.h"
-#include "ui/main/RecordTableView.h"
+#include "ui/common/RecordTableView.h"
 #include "ui/main/TMainForm.h"
 
 #include <QCheckBox>

@@ -2,7 +2,7 @@
 
 #include "app/Program.h"
 #include "store/Records.h"
-#include "ui/main/RecordTableView.h"
+#include "ui/common/RecordTableView.h"
 #include "ui/main/TMainForm.h"
 
 #include <QAction>

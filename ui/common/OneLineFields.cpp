@@ -3,6 +3,7 @@
 #include "store/TextRules.h"
 
 #include <QLineEdit>
+#include <QRegularExpressionValidator>
 
 namespace telvo {
 
@@ -16,6 +17,15 @@ void blankControlCharacters(QLineEdit* field) {
         field->setText(blanked);
         field->setCursorPosition(cursor);
     });
+}
+
+QLineEdit* digitsField(QWidget* parent, const char* name, int maxDigits) {
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(QString::fromUtf8(name));
+    field->setMaxLength(maxDigits);
+    field->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(maxDigits)), field));
+    return field;
 }
 
 } // namespace telvo

@@ -8,7 +8,7 @@
 #include "store/Forgotten.h"
 #include "store/RecordTableModel.h"
 #include "ui/main/MarkDialogs.h"
-#include "ui/main/RecordTableView.h"
+#include "ui/common/RecordTableView.h"
 
 #include <QAction>
 #include <QEvent>

@@ -7,13 +7,13 @@
 #include "store/Search.h"
 #include "ui/common/ButtonKeys.h"
 #include "ui/common/Fonts.h"
+#include "ui/common/OneLineFields.h"
 #include "ui/main/TMainForm.h"
 
 #include <QCalendarWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 
 namespace telvo {
 
@@ -31,11 +31,7 @@ void fixFrame(QDialog* dialog, const char* className, const QString& title, QSiz
 
 // A field that takes at most four digits; nothing else can be typed into it.
 QLineEdit* numberField(QWidget* parent, const char* name, QRect at) {
-    auto* field = new QLineEdit(parent);
-    field->setObjectName(QString::fromUtf8(name));
-    field->setMaxLength(4);
-    field->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,4}")), field));
+    QLineEdit* field = digitsField(parent, name, 4);
     field->setGeometry(at);
     return field;
 }

@@ -8,7 +8,7 @@
 #include "store/Search.h"
 #include "store/TextRules.h"
 #include "ui/main/MarkDialogs.h"
-#include "ui/main/RecordTableView.h"
+#include "ui/common/RecordTableView.h"
 
 #include <QLineEdit>
 

@@ -2,11 +2,11 @@
 
 #include "store/RecordTableModel.h"
 #include "ui/common/ButtonKeys.h"
+#include "ui/common/ClickableLabel.h"
 #include "ui/common/FlagIndicator.h"
 #include "ui/common/Fonts.h"
-#include "ui/main/ClickableLabel.h"
+#include "ui/common/RecordTableView.h"
 #include "ui/main/RecordTableDelegate.h"
-#include "ui/main/RecordTableView.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -665,30 +665,7 @@ QWidget* TMainForm::buildTable() {
     table_->setModel(model_);
     delegate_ = new RecordTableDelegate(g_, *model_, table_);
     table_->setItemDelegate(delegate_);
-    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->setSelectionMode(QAbstractItemView::SingleSelection);
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->setTabKeyNavigation(false);
-    table_->setShowGrid(false); // the delegate draws 2-pixel lines
-    table_->setWordWrap(false);
-    table_->setCornerButtonEnabled(false);
-    table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    table_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    table_->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-    table_->verticalHeader()->hide();
-    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    table_->verticalHeader()->setDefaultSectionSize(20);
-    QHeaderView* header = table_->horizontalHeader();
-    header->setSectionResizeMode(QHeaderView::Fixed);
-    header->setSectionsClickable(false);
-    header->setHighlightSections(false);
-    header->setStretchLastSection(false);
-    header->setMinimumSectionSize(8);
-    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    header->setFixedHeight(20);
-    static const int widths[RecordTableModel::ColumnCount] = {40, 16, 225, 340, 400, 28, 100, 31};
-    for (int c = 0; c < RecordTableModel::ColumnCount; ++c)
-        table_->setColumnWidth(c, widths[c]);
+    table_->setUpRecordGrid({40, 16, 225, 340, 400, 28, 100, 31});
 
     table_->onKeyDown = [this](QKeyEvent* e) { return tableKeyDown(e); };
     table_->onKeyUp = [this](QKeyEvent* e) { tableKeyUp(e); };

@@ -9,7 +9,7 @@
 #include "store/RecordTableModel.h"
 #include "store/Records.h"
 #include "ui/main/RecordDialogs.h"
-#include "ui/main/RecordTableView.h"
+#include "ui/common/RecordTableView.h"
 
 #include <QCheckBox>
 

@@ -16,9 +16,9 @@
 #include "store/ViewState.h"
 #include "ui/common/FlagIndicator.h"
 #include "ui/common/Fonts.h"
-#include "ui/main/ClickableLabel.h"
+#include "ui/common/ClickableLabel.h"
 #include "ui/main/RecordTableDelegate.h"
-#include "ui/main/RecordTableView.h"
+#include "ui/common/RecordTableView.h"
 
 #include <QAction>
 #include <QApplication>

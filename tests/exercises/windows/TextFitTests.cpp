@@ -8,7 +8,7 @@
 #include "store/RecordTableModel.h"
 #include "tests/support/TestSupport.h"
 #include "tests/support/WindowTestSupport.h"
-#include "ui/main/RecordTableView.h"
+#include "ui/common/RecordTableView.h"
 #include "ui/main/TMainForm.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 #include "groups/windows/GroupPairWindow.h"
 #include "groups/windows/TForma_gruppy_slov.h"
 #include "tests/support/WindowTestSupport.h"
-#include "ui/main/RecordTableView.h"
+#include "ui/common/RecordTableView.h"
 #include "ui/main/TMainForm.h"
 
 #include <QAction>

@@ -11,7 +11,7 @@
 #include "tests/support/WindowTestSupport.h"
 #include "ui/common/FlagIndicator.h"
 #include "ui/main/RecordTableDelegate.h"
-#include "ui/main/RecordTableView.h"
+#include "ui/common/RecordTableView.h"
 #include "ui/main/TMainForm.h"
 
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "ui/main/RecordTableView.h"
+#include "ui/common/RecordTableView.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -7,6 +7,33 @@
 #include <QWheelEvent>
 
 namespace telvo {
+
+void RecordTableView::setUpRecordGrid(std::initializer_list<int> widths) {
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setTabKeyNavigation(false);
+    setShowGrid(false); // the delegate draws 2-pixel lines
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(20);
+    QHeaderView* header = horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Fixed);
+    header->setSectionsClickable(false);
+    header->setHighlightSections(false);
+    header->setStretchLastSection(false);
+    header->setMinimumSectionSize(8);
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    header->setFixedHeight(20);
+    int column = 0;
+    for (int width : widths)
+        setColumnWidth(column++, width);
+}
 
 RecordTableView::RecordTableView(QWidget* parent) : QTableView(parent) {}
 

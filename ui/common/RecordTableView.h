@@ -2,6 +2,7 @@
 
 #include <QTableView>
 #include <functional>
+#include <initializer_list>
 
 class QKeyEvent;
 class QMouseEvent;
@@ -25,6 +26,10 @@ public:
     std::function<void(QMouseEvent*)> onDoubleClick;
     // +1 for one notch down, -1 for one notch up.
     std::function<void(int steps)> onWheel;
+
+    // The record grid's look: whole rows selected, no editing, 20-pixel rows and header, left
+    // headers, fixed columns of `widths`, vertical scroll bar only (the delegate draws the lines).
+    void setUpRecordGrid(std::initializer_list<int> widths);
 
     // 1-based data rows, like the grid's rows below its header.
     int topRow() const;

@@ -1,4 +1,4 @@
-#include "ui/main/ClickableLabel.h"
+#include "ui/common/ClickableLabel.h"
 
 #include <QMouseEvent>
 
