@@ -115,8 +115,8 @@ int main(int argc, char** argv) {
         },
         restore);
     const double rebuildOnly = bench::timeMs(9, rebuild);
-    const double addOnly =
-        bench::timeMs(9, [&] { addIdiom(g, texts, QDate::currentDate()); }, restore);
+    const double addOnly = bench::timeMs(
+        9, [&] { addIdiom(g, texts, QDate::currentDate()); }, restore);
     std::printf("  rebuild alone        %8.1f ms\n", rebuildOnly);
     std::printf("  add alone            %8.1f ms\n", addOnly);
     std::printf("  add + rebuild        %8.1f ms  (target 20)\n", add);

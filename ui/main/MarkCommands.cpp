@@ -7,8 +7,8 @@
 #include "store/Exclusion.h"
 #include "store/Forgotten.h"
 #include "store/RecordTableModel.h"
-#include "ui/main/MarkDialogs.h"
 #include "ui/common/RecordTableView.h"
+#include "ui/main/MarkDialogs.h"
 
 #include <QAction>
 #include <QEvent>

@@ -7,8 +7,8 @@
 #include "app/windows/Messages.h"
 #include "store/Search.h"
 #include "store/TextRules.h"
-#include "ui/main/MarkDialogs.h"
 #include "ui/common/RecordTableView.h"
+#include "ui/main/MarkDialogs.h"
 
 #include <QLineEdit>
 

@@ -8,8 +8,8 @@
 #include "store/RecordFile.h"
 #include "store/RecordTableModel.h"
 #include "store/Records.h"
-#include "ui/main/RecordDialogs.h"
 #include "ui/common/RecordTableView.h"
+#include "ui/main/RecordDialogs.h"
 
 #include <QCheckBox>
 

@@ -14,11 +14,11 @@
 #include "store/Search.h"
 #include "store/TextRules.h"
 #include "store/ViewState.h"
+#include "ui/common/ClickableLabel.h"
 #include "ui/common/FlagIndicator.h"
 #include "ui/common/Fonts.h"
-#include "ui/common/ClickableLabel.h"
-#include "ui/main/RecordTableDelegate.h"
 #include "ui/common/RecordTableView.h"
+#include "ui/main/RecordTableDelegate.h"
 
 #include <QAction>
 #include <QApplication>

@@ -10,8 +10,8 @@
 #include "tests/support/TestSupport.h"
 #include "tests/support/WindowTestSupport.h"
 #include "ui/common/FlagIndicator.h"
-#include "ui/main/RecordTableDelegate.h"
 #include "ui/common/RecordTableView.h"
+#include "ui/main/RecordTableDelegate.h"
 #include "ui/main/TMainForm.h"
 
 #include <QAction>
