@@ -196,7 +196,8 @@ void SideToolWindowTests::downloadSavesTheArchiveAndCannotBeClosedMeanwhile() {
     QTemporaryDir dir;
     const QString folder = dir.filePath(QStringLiteral("Загрузки"));
     Download d(folder, 10000);
-    const QByteArray body("PK\x03\x04 sounds\r\n\0 archive", 24);
+    static constexpr char kBody[] = "PK\x03\x04 sounds\r\n\0 archive";
+    const QByteArray body(kBody, sizeof kBody - 1); // the zero byte inside is part of it
     d.server.head.body = body;
     d.server.get.body = body;
     QStringList seen;
