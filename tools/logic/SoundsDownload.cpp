@@ -9,6 +9,16 @@
 
 namespace telvo::tools {
 
+namespace {
+
+// A reply without a network error and with a 2xx status.
+bool answeredWell(const QNetworkReply& reply) {
+    const int status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    return reply.error() == QNetworkReply::NoError && status >= 200 && status <= 299;
+}
+
+} // namespace
+
 SoundsDownload::SoundsDownload(QUrl url, QString folder, int limitMs, QObject* parent)
     : QObject(parent), url_(std::move(url)), folder_(std::move(folder)) {
     manager_.setProxy(QNetworkProxy::NoProxy);
@@ -47,15 +57,21 @@ void SoundsDownload::start() {
     limit_.start();
 }
 
-void SoundsDownload::headEnded() {
+QNetworkReply* SoundsDownload::endedReply(Step step) {
     QNetworkReply* reply = reply_;
-    if (step_ != Step::Head || !reply || sender() != reply)
-        return;
+    if (step_ != step || !reply || sender() != reply)
+        return nullptr;
     limit_.stop();
     reply->deleteLater();
     reply_ = nullptr;
-    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (reply->error() != QNetworkReply::NoError || status < 200 || status > 299) {
+    return reply;
+}
+
+void SoundsDownload::headEnded() {
+    QNetworkReply* reply = endedReply(Step::Head);
+    if (!reply)
+        return;
+    if (!answeredWell(*reply)) {
         end(DownloadOutcome::NoFile);
         return;
     }
@@ -66,14 +82,10 @@ void SoundsDownload::headEnded() {
 }
 
 void SoundsDownload::getEnded() {
-    QNetworkReply* reply = reply_;
-    if (step_ != Step::Get || !reply || sender() != reply)
+    QNetworkReply* reply = endedReply(Step::Get);
+    if (!reply)
         return;
-    limit_.stop();
-    reply->deleteLater();
-    reply_ = nullptr;
-    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (reply->error() != QNetworkReply::NoError || status < 200 || status > 299) {
+    if (!answeredWell(*reply)) {
         end(DownloadOutcome::TimedOut);
         return;
     }

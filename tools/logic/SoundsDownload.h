@@ -48,6 +48,8 @@ signals:
 private:
     enum class Step { Idle, Head, Get, Save, Done };
     QNetworkRequest request() const;
+    // The reply awaited in `step` when it is the one that ended, taken from reply_; else null.
+    QNetworkReply* endedReply(Step step);
     void headEnded();
     void getEnded();
     void limitReached();
