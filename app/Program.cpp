@@ -12,6 +12,7 @@
 #include "idioms/windows/TForma_idiomi.h"
 #include "sound/windows/PlayerWindow.h"
 #include "sound/windows/SoundFolderWindow.h"
+#include "sound/windows/WordDrillWindow.h"
 #include "tools/windows/AboutWindow.h"
 #include "tools/windows/ArchiveWindows.h"
 #include "tools/windows/DownloadWindow.h"
@@ -75,6 +76,8 @@ Program::Program(Globalnye_peremennye_slovarya& g) : g_(g) {
     installSoundCommands(*main, g_);
     installPlayerCommands(*main, g_);
     installGroupsPlayerCommand(*groups, g_);
+    installWordDrillCommand(*main, g_);
+    installGroupsWordDrillCommand(*groups, g_);
 }
 
 Program::~Program() {
