@@ -116,6 +116,8 @@ TForma_znaki_transkripcii::TForma_znaki_transkripcii(Globalnye_peremennye_slovar
     Oblast_otobrazheniya_slov->setGeometry(100, 150, 190, 160);
     Oblast_otobrazheniya_slov->setReadOnly(true);
     Oblast_otobrazheniya_slov->setFont(timesFont(19));
+    // Tab goes between the list and "Закрыть": the memo only shows.
+    Oblast_otobrazheniya_slov->setFocusPolicy(Qt::NoFocus);
 
     Kartinka_formy = new ClickableLabel(this);
     Kartinka_formy->setObjectName(QStringLiteral("Картинка_формы"));

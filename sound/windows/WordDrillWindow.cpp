@@ -58,6 +58,7 @@ TForma_pokazat_transkripciu::TForma_pokazat_transkripciu(Globalnye_peremennye_sl
     if (g_.Transkriptsiya_iz_znakov) {
         transcriptionFont_ = wordFont_ = timesFont();
         transcriptionFont_.setPointSize(8);
+        wordFont_.setPointSize(kWordPoints);
     } else {
         transcriptionFont_ = tahomaFont(kTranscriptionPoints, true);
         wordFont_ = tahomaFont(kWordPoints, true);

@@ -128,7 +128,7 @@ private slots:
         writeDictionary(home, numberedWords(2));
         TestProgram p(home);
         QStringList seen;
-        bool fromSigns = false, fromTable = true, plain = false;
+        bool fromSigns = false, fromTable = true, plain = false, whole = false;
         int interval = 0, width = 0;
         QString bellDuring, bellAfter;
         whenModal(QStringLiteral("TForma_znaki_transkripcii"), [&](QWidget* w) {
@@ -145,6 +145,10 @@ private slots:
                 drill->TaymerTimer();
                 drill->TaymerTimer();
                 auto* word = child<QLabel>(d, "Надписть_английское_слово");
+                // The large sign is drawn whole: its label has the height of its type.
+                const QFontMetrics metrics(word->font());
+                whole = word->height() >= metrics.height() &&
+                        metrics.horizontalAdvance(word->text()) <= word->width();
                 plain = !word->font().bold() &&
                         !child<QLabel>(d, "Надпись_таранскрипция")->font().bold();
                 seen << d->windowTitle() << word->text();
@@ -159,6 +163,7 @@ private slots:
         QVERIFY(fromSigns);
         QVERIFY(!fromTable);
         QVERIFY(plain);
+        QVERIFY(whole);
         QCOMPARE(width, 360);
         QCOMPARE(interval, 900);
         QCOMPARE(bellDuring, QStringLiteral("bell_go_grey"));
