@@ -95,7 +95,9 @@ TForma_znaki_transkripcii::TForma_znaki_transkripcii(Globalnye_peremennye_slovar
 
     Spisok_znakov_transkriptsii = new QListWidget(this);
     Spisok_znakov_transkriptsii->setObjectName(QStringLiteral("Список_знаков_транскрипции"));
-    Spisok_znakov_transkriptsii->setGeometry(12, 12, 73, 340);
+    // Wider than the original's 73: the diphthongs in the serif fonts here are wider than in
+    // Times New Roman and would be cut.
+    Spisok_znakov_transkriptsii->setGeometry(12, 12, 98, 340);
     Spisok_znakov_transkriptsii->setFont(timesFont(29));
     Spisok_znakov_transkriptsii->setUniformItemSizes(true);
     Spisok_znakov_transkriptsii->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -103,7 +105,7 @@ TForma_znaki_transkripcii::TForma_znaki_transkripcii(Globalnye_peremennye_slovar
 
     Krupnoe_otobrazhenie_znaka = new QTextEdit(this);
     Krupnoe_otobrazhenie_znaka->setObjectName(QStringLiteral("Крупное_отображение_знака"));
-    Krupnoe_otobrazhenie_znaka->setGeometry(100, 12, 190, 129);
+    Krupnoe_otobrazhenie_znaka->setGeometry(122, 12, 190, 129);
     Krupnoe_otobrazhenie_znaka->setReadOnly(true);
     Krupnoe_otobrazhenie_znaka->setFont(timesFont(96));
     Krupnoe_otobrazhenie_znaka->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -113,7 +115,7 @@ TForma_znaki_transkripcii::TForma_znaki_transkripcii(Globalnye_peremennye_slovar
 
     Oblast_otobrazheniya_slov = new QPlainTextEdit(this);
     Oblast_otobrazheniya_slov->setObjectName(QStringLiteral("Область_отображения_слов"));
-    Oblast_otobrazheniya_slov->setGeometry(100, 150, 190, 160);
+    Oblast_otobrazheniya_slov->setGeometry(122, 150, 190, 160);
     Oblast_otobrazheniya_slov->setReadOnly(true);
     Oblast_otobrazheniya_slov->setFont(timesFont(19));
     // Tab goes between the list and "Закрыть": the memo only shows.
@@ -121,14 +123,14 @@ TForma_znaki_transkripcii::TForma_znaki_transkripcii(Globalnye_peremennye_slovar
 
     Kartinka_formy = new ClickableLabel(this);
     Kartinka_formy->setObjectName(QStringLiteral("Картинка_формы"));
-    Kartinka_formy->setGeometry(345, 20, 80, 80);
+    Kartinka_formy->setGeometry(356, 20, 80, 80);
     Kartinka_formy->setToolTip(QStringLiteral("Прослушать звук знака"));
     Kartinka_kolokolchika = new ClickableLabel(this);
     Kartinka_kolokolchika->setObjectName(QStringLiteral("Картинка_колокольчика"));
-    Kartinka_kolokolchika->setGeometry(369, 120, 32, 32);
+    Kartinka_kolokolchika->setGeometry(380, 120, 32, 32);
     Kartinka_kolokolchika->setToolTip(QStringLiteral("Произносить знак много раз"));
     Indikator_aktivnosti = new ActivityIndicator(this);
-    Indikator_aktivnosti->setGeometry(337, 170, 96, 96);
+    Indikator_aktivnosti->setGeometry(348, 170, 96, 96);
 
     Knopka_zakryt = makeButton(this, "Кнопка_закрыть", QStringLiteral("Закрыть"),
                                QRect(kWidth - 120, kHeight - 40, 108, 28));
