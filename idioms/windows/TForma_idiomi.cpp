@@ -672,9 +672,20 @@ void TForma_idiomi::keepVisible(const std::function<void()>& change) {
         table_->setTopRow(top + 1);
 }
 
-IdiomTableAccess TForma_idiomi::access() {
-    return {[this](int row) { selectRow(row); }, [this] { refresh(); },
-            [this](int row) { selectRow(row, row); }};
+RecordTableAccess TForma_idiomi::access() {
+    return {[this](int row) { selectRow(row); },
+            [this] { refresh(); },
+            [this](int row) { selectRow(row, row); },
+            [this](const QString& text) {
+                const SearchResult found = Poisk_angliyskoy_idiomy(g_, text);
+                if (found.status == SearchStatus::Found)
+                    selectRow(found.row);
+                else
+                    showMessage(g_, found.message);
+            },
+            [this](const QString& text) { showMessage(g_, text); },
+            [this](const QString& text) { showError(g_, text); },
+            [this](const QString& text) { return askQuestion(g_, text); }};
 }
 
 // ---- Check boxes ------------------------------------------------------------------------------
