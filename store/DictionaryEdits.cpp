@@ -177,15 +177,7 @@ void deleteRecord(Globalnye_peremennye_slovarya& g, int32_t n) {
     if (forgottenFileExists(g))
         removeByte(change, g.puti.statForget, n - 1, oldCount);
     const int32_t newCount = oldCount - 1;
-    RangeRecord range = rangeAfterDelete(currentRange(g), n, newCount);
-    int writes = 1;
-    // The range lost its last record: it becomes the whole dictionary, written a second time.
-    // Only the final range goes into the change; it is what the second write leaves.
-    if (const auto whole = rangeWhenEmptied(range, newCount)) {
-        range = *whole;
-        writes = 2;
-    }
-    const StagedRange staged = stageRange(change, g, range, writes);
+    const StagedRange staged = stageRangeAfterDelete(change, g, kWordKind, n, newCount);
     if (!g.Vse_slova_slovarya)
         flagHistoriesReset(g);
     change.commit();

@@ -29,6 +29,17 @@ StagedRange stageRange(Transaction& t, const Globalnye_peremennye_slovarya& g,
     return {range, stageRangeWrite(t, g.puti.*kind.rangeFile, range), writes};
 }
 
+StagedRange stageRangeAfterDelete(Transaction& t, const Globalnye_peremennye_slovarya& g,
+                                  const RecordKind& kind, int32_t n, int32_t newCount) {
+    RangeRecord range = rangeAfterDelete(rangeOf(g, kind), n, newCount);
+    int writes = 1;
+    if (const auto whole = rangeWhenEmptied(range, newCount)) {
+        range = *whole;
+        writes = 2;
+    }
+    return stageRange(t, g, kind, range, writes);
+}
+
 void applyRange(Globalnye_peremennye_slovarya& g, const RecordKind& kind, const StagedRange& s) {
     setRangeOf(g, kind, s.range);
     for (int i = 0; i < s.writes && !s.written; ++i)

@@ -84,6 +84,11 @@ struct StagedRange {
 };
 StagedRange stageRange(Transaction& t, const Globalnye_peremennye_slovarya& g,
                        const RecordKind& kind, const RangeRecord& range, int writes = 1);
+// Stages the range after record `n` was deleted, leaving `newCount` records: a range that lost
+// its last record becomes the whole dictionary, written a second time (so a missing file is
+// said twice); only the final range goes into the change, as the second write leaves it.
+StagedRange stageRangeAfterDelete(Transaction& t, const Globalnye_peremennye_slovarya& g,
+                                  const RecordKind& kind, int32_t n, int32_t newCount);
 // After the commit: the range into `g`, and the missing file said.
 void applyRange(Globalnye_peremennye_slovarya& g, const RecordKind& kind, const StagedRange& s);
 

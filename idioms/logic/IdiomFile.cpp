@@ -160,15 +160,7 @@ void deleteIdiom(Globalnye_peremennye_slovarya& g, int32_t n) {
     Transaction change(g.puti.folder, QStringLiteral("TForma_udalit_idiomu"));
     stageRemoveRecord(change, g, kIdiomKind, n);
     const int32_t newCount = oldCount - 1;
-    // A range that lost its last idiom becomes the whole dictionary: written twice in turn,
-    // so the file gets the second one and a missing file is said twice.
-    RangeRecord range = rangeAfterDelete(currentIdiomRange(g), n, newCount);
-    int writes = 1;
-    if (const auto whole = rangeWhenEmptied(range, newCount)) {
-        range = *whole;
-        writes = 2;
-    }
-    const StagedRange staged = stageRange(change, g, kIdiomKind, range, writes);
+    const StagedRange staged = stageRangeAfterDelete(change, g, kIdiomKind, n, newCount);
     change.commit();
     g.Idioma_udalena = true;
     g.Kolichestvo_idiom = newCount;

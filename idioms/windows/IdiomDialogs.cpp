@@ -11,23 +11,14 @@
 
 #include <QCheckBox>
 #include <QDate>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QVBoxLayout>
 
 namespace telvo {
 
 namespace {
-
-QLabel* label(QWidget* parent, const QString& text, QRect at) {
-    auto* l = new QLabel(text, parent);
-    l->setGeometry(at);
-    return l;
-}
 
 // "Закрыть" and the default button at the bottom right.
 QRect closeArea(QSize client) {
@@ -36,12 +27,6 @@ QRect closeArea(QSize client) {
 
 QRect actionArea(QSize client, int width) {
     return QRect(client.width() - 12 - 100 - 8 - width, client.height() - 12 - 27, width, 27);
-}
-
-QPushButton* closeButton(QDialog* d, QSize client) {
-    QPushButton* b = makeButton(d, "Кнопка_закрыть", QStringLiteral("Закрыть"), closeArea(client));
-    QObject::connect(b, &QPushButton::clicked, d, &QDialog::reject);
-    return b;
 }
 
 QPushButton* actionButton(QDialog* d, QSize client, const char* name, const char* text) {
@@ -104,37 +89,18 @@ void TForma_dobavit_idiomu::store() {
 
 TForma_vstavit_idiomu::TForma_vstavit_idiomu(Globalnye_peremennye_slovarya& g,
                                              IdiomTableAccess table, QWidget* parent)
-    : RecordTextsDialog(g, std::move(table), parent, idiomLook(g, "Английская идиома:", "Перевод:"),
-                        {"TForma_vstavit_idiomu",
-                         QStringLiteral("Вставить идиому или фразовый глагол"), QSize(875, 216), 86,
-                         QStringLiteral("Вставить"), "Кнопка_вставить"}) {
-    Nadpis_nomer_vybrannogo_slova = label(this, {}, QRect(12, 10, 400, 20));
-    Nadpis_nomer_vybrannogo_slova->setObjectName(QStringLiteral("Надпись_номер_выбранного_слова"));
-    auto* group = new QGroupBox(QStringLiteral("Выбор позиции вставки"), this);
-    group->setObjectName(QStringLiteral("Выбор_позиции_вставки"));
-    group->setGeometry(430, 4, 420, 74);
-    auto* box = new QVBoxLayout(group);
-    after = new QRadioButton(QStringLiteral("Вставить за выбранной идиомой"), group);
-    before = new QRadioButton(QStringLiteral("Вставить перед выбранной идиомой"), group);
-    box->addWidget(after);
-    box->addWidget(before);
-    for (QRadioButton* b : {after, before})
-        connect(b, &QRadioButton::clicked, this,
-                [this] { textField()->setFocus(Qt::OtherFocusReason); });
-}
-
-bool TForma_vstavit_idiomu::insertsAfter() const {
-    return after->isChecked();
-}
+    : RecordInsertDialog(
+          g, std::move(table), parent, idiomLook(g, "Английская идиома:", "Перевод:"),
+          {"TForma_vstavit_idiomu", QStringLiteral("Вставить идиому или фразовый глагол"),
+           QSize(875, 216), 86, QStringLiteral("Вставить"), "Кнопка_вставить"},
+          {QRect(12, 10, 400, 20), false, QRect(430, 4, 420, 74), false,
+           QStringLiteral("Вставить за выбранной идиомой"),
+           QStringLiteral("Вставить перед выбранной идиомой"),
+           &IdiomState::Nomer_tekushchey_idiomy}) {}
 
 void TForma_vstavit_idiomu::showEvent(QShowEvent* event) {
-    RecordTextsDialog::showEvent(event);
-    Nadpis_nomer_vybrannogo_slova->setText(
-        QStringLiteral("Номер слова за/перед которым вставка: %1").arg(g_.Nomer_tekushchey_idiomy));
-    after->setChecked(true);
-    clearTexts();
+    RecordInsertDialog::showEvent(event);
     g_.Idioma_vstavlena = false;
-    textField()->setFocus(Qt::OtherFocusReason);
 }
 
 void TForma_vstavit_idiomu::store() {
@@ -143,8 +109,8 @@ void TForma_vstavit_idiomu::store() {
                 QStringLiteral(
                     "Вставляемая идиома уже занесена в словарь! Нужно перейти к этой идиоме?")))
         return;
-    const int32_t n = g_.Nomer_tekushchey_idiomy;
-    insertIdiom(g_, insertsAfter() ? n - 1 : n, idiomTexts(texts), QDate::currentDate());
+    insertIdiom(g_, insertPlace(g_.Nomer_tekushchey_idiomy), idiomTexts(texts),
+                QDate::currentDate());
     accept();
 }
 
@@ -200,8 +166,8 @@ TForma_diapazon_v_idiomah::TForma_diapazon_v_idiomah(Globalnye_peremennye_slovar
     const QSize client(537, 202);
     fixDialogFrame(this, "TForma_diapazon_v_idiomah",
                    QStringLiteral("Диапазон идиом (фразовых глаголов) в упражнениях"), client);
-    label(this, QStringLiteral("Начальный номер диапазона идиом:"), QRect(16, 20, 250, 24));
-    label(this, QStringLiteral("Конечный номер диапазона идиом:"), QRect(16, 58, 250, 24));
+    dialogLabel(this, QStringLiteral("Начальный номер диапазона идиом:"), QRect(16, 20, 250, 24));
+    dialogLabel(this, QStringLiteral("Конечный номер диапазона идиом:"), QRect(16, 58, 250, 24));
     // Five digits, as the word range: a longer number could not be converted.
     Pole_vvoda_nachalnogo_nomera = digitsField(this, "Поле_ввода_начального_номера", 5);
     Pole_vvoda_nachalnogo_nomera->setGeometry(270, 20, 90, 24);
@@ -215,7 +181,7 @@ TForma_diapazon_v_idiomah::TForma_diapazon_v_idiomah(Globalnye_peremennye_slovar
         QStringLiteral("Включатель_всего_диапазона_идиом"));
     Vklyuchatel_vsego_diapazona_idiom->setGeometry(16, 100, 500, 24);
     Knopka_sokhranit = actionButton(this, client, "Кнопка_сохранить", "Сохранить");
-    Knopka_zakryt = closeButton(this, client);
+    Knopka_zakryt = closeButton(this, closeArea(client));
     connect(Vklyuchatel_vsego_diapazona_idiom, &QCheckBox::clicked, this, [this] { onWhole(); });
     connect(Knopka_do_kontsa, &QPushButton::clicked, this, [this] {
         doKontsa_ = true;

@@ -28,16 +28,11 @@ protected:
     void store() override;
 };
 
-class TForma_vstavit_idiomu : public RecordTextsDialog {
+class TForma_vstavit_idiomu : public RecordInsertDialog {
     Q_OBJECT
 public:
     TForma_vstavit_idiomu(Globalnye_peremennye_slovarya& g, IdiomTableAccess table,
                           QWidget* parent);
-    bool insertsAfter() const;
-
-    QLabel* Nadpis_nomer_vybrannogo_slova = nullptr;
-    QRadioButton* after = nullptr;
-    QRadioButton* before = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -9,28 +9,27 @@
 
 #include <QCalendarWidget>
 #include <QDate>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
 
 namespace telvo {
 
-namespace {
-
-QLabel* label(QWidget* parent, const QString& text, QRect at) {
+QLabel* dialogLabel(QWidget* parent, const QString& text, QRect at) {
     auto* l = new QLabel(text, parent);
     l->setGeometry(at);
     return l;
 }
 
-QPushButton* closeButton(QDialog* d, QRect at) {
-    QPushButton* b = makeButton(d, "Кнопка_закрыть", QStringLiteral("Закрыть"), at);
-    QObject::connect(b, &QPushButton::clicked, d, &QDialog::reject);
+QPushButton* closeButton(QDialog* dialog, QRect at) {
+    QPushButton* b = makeButton(dialog, "Кнопка_закрыть", QStringLiteral("Закрыть"), at);
+    QObject::connect(b, &QPushButton::clicked, dialog, &QDialog::reject);
     return b;
 }
-
-} // namespace
 
 void fixDialogFrame(QDialog* dialog, const char* className, const QString& title, QSize client) {
     dialog->setObjectName(QString::fromUtf8(className));
@@ -53,8 +52,8 @@ RecordTextsDialog::RecordTextsDialog(Globalnye_peremennye_slovarya& g, RecordTab
     const int fieldLeft = look_.labelWidth + 16;
     int top = spec.fieldsTop;
     for (const RecordTextField& f : look_.fields) {
-        QLabel* l =
-            label(this, QString::fromUtf8(f.label), QRect(12, top, look_.labelWidth, f.height));
+        QLabel* l = dialogLabel(this, QString::fromUtf8(f.label),
+                                QRect(12, top, look_.labelWidth, f.height));
         l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         auto* edit = new QLineEdit(this);
         edit->setObjectName(QString::fromUtf8(f.name));
@@ -147,6 +146,48 @@ bool RecordTextsDialog::refused(const RecordFields& texts, const QString& emptyT
     return false;
 }
 
+// ---- Insert ---------------------------------------------------------------------------------
+
+RecordInsertDialog::RecordInsertDialog(Globalnye_peremennye_slovarya& g, RecordTableAccess table,
+                                       QWidget* parent, RecordTextsLook look,
+                                       const RecordTextsDialogSpec& spec,
+                                       const InsertChoiceSpec& choice)
+    : RecordTextsDialog(g, std::move(table), parent, std::move(look), spec),
+      current_(choice.current) {
+    Nadpis_nomer_vybrannogo_slova = dialogLabel(this, {}, choice.numberArea);
+    Nadpis_nomer_vybrannogo_slova->setObjectName(QStringLiteral("Надпись_номер_выбранного_слова"));
+    if (choice.numberBold)
+        Nadpis_nomer_vybrannogo_slova->setFont(tahomaFont(8, true));
+    auto* group = new QGroupBox(QStringLiteral("Выбор позиции вставки"), this);
+    group->setObjectName(QStringLiteral("Выбор_позиции_вставки"));
+    group->setGeometry(choice.groupArea);
+    auto* column = new QVBoxLayout(group);
+    if (choice.compactGroup) {
+        column->setContentsMargins(10, 4, 10, 4);
+        column->setSpacing(2);
+    }
+    after = new QRadioButton(choice.afterText, group);
+    before = new QRadioButton(choice.beforeText, group);
+    column->addWidget(after);
+    column->addWidget(before);
+    for (QRadioButton* b : {after, before})
+        connect(b, &QRadioButton::clicked, this,
+                [this] { textField()->setFocus(Qt::OtherFocusReason); });
+}
+
+bool RecordInsertDialog::insertsAfter() const {
+    return !before->isChecked();
+}
+
+void RecordInsertDialog::showEvent(QShowEvent* event) {
+    RecordTextsDialog::showEvent(event);
+    Nadpis_nomer_vybrannogo_slova->setText(
+        QStringLiteral("Номер слова за/перед которым вставка: %1").arg(g_.*current_));
+    after->setChecked(true);
+    clearTexts();
+    textField()->setFocus(Qt::OtherFocusReason);
+}
+
 // ---- Delete -----------------------------------------------------------------------------------
 
 RecordDeleteDialog::RecordDeleteDialog(QWidget* parent, RecordDeleteSpec spec)
@@ -159,7 +200,7 @@ RecordDeleteDialog::RecordDeleteDialog(QWidget* parent, RecordDeleteSpec spec)
     picture->setPixmap(spec_.scalePicture
                            ? pixmap.scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation)
                            : pixmap);
-    numberLabel = label(this, {}, spec_.labelArea);
+    numberLabel = dialogLabel(this, {}, spec_.labelArea);
     numberLabel->setObjectName(QString::fromUtf8(spec_.labelName));
     numberLabel->setFont(tahomaFont(spec_.labelPoints, true));
 
@@ -193,7 +234,7 @@ void RecordDeleteDialog::showEvent(QShowEvent* event) {
 GoToNumberDialog::GoToNumberDialog(RecordTableAccess table, QWidget* parent, GoToNumberSpec spec)
     : QDialog(parent), table_(std::move(table)), spec_(std::move(spec)) {
     fixDialogFrame(this, spec_.className, spec_.title, spec_.client);
-    label(this, spec_.label, spec_.labelArea);
+    dialogLabel(this, spec_.label, spec_.labelArea);
     Polee_vvoda_nomera = digitsField(this, "Полее_ввода_номера", 4);
     Polee_vvoda_nomera->setGeometry(spec_.fieldArea);
     Knopka_pereyti =
@@ -231,11 +272,11 @@ NumberMarkingDialog::NumberMarkingDialog(RecordTableAccess table, QWidget* paren
                                          NumberMarkingSpec spec)
     : QDialog(parent), table_(std::move(table)), spec_(std::move(spec)) {
     fixDialogFrame(this, spec_.className, spec_.title, spec_.client);
-    label(this, QStringLiteral("Начальный номер:"), spec_.startLabel);
+    dialogLabel(this, QStringLiteral("Начальный номер:"), spec_.startLabel);
     Pole_vvoda_zrachenie_nachalnogo_nomera =
         digitsField(this, "Поле_ввода_зрачение_начального_номера", 4);
     Pole_vvoda_zrachenie_nachalnogo_nomera->setGeometry(spec_.startField);
-    label(this, QStringLiteral("Конечный номер:"), spec_.endLabel);
+    dialogLabel(this, QStringLiteral("Конечный номер:"), spec_.endLabel);
     Pole_vvoda_znachenie_konechnogo_nomera =
         digitsField(this, "Поле_ввода_значение_конечного_номера", 4);
     Pole_vvoda_znachenie_konechnogo_nomera->setGeometry(spec_.endField);
@@ -278,7 +319,7 @@ DateMarkingDialog::DateMarkingDialog(RecordTableAccess table, QWidget* parent, D
         Kalendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     }
     Kalendar->setSelectedDate(QDate::currentDate());
-    Nadpis_vybrannaya_data = label(this, {}, spec_.dateLabelArea);
+    Nadpis_vybrannaya_data = dialogLabel(this, {}, spec_.dateLabelArea);
     Nadpis_vybrannaya_data->setObjectName(QStringLiteral("Надпись_выбранная_дата"));
     markButton = makeButton(this, spec_.markName, spec_.markText, spec_.markArea);
     markButton->setDefault(true);

@@ -15,6 +15,7 @@ class QCalendarWidget;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QRadioButton;
 
 namespace telvo {
 
@@ -37,6 +38,10 @@ struct RecordTableAccess {
 
 // Fixed dialog border of the given client size, Tahoma 8 pt, the class name as objectName.
 void fixDialogFrame(QDialog* dialog, const char* className, const QString& title, QSize client);
+// A label of a dialog without layout.
+QLabel* dialogLabel(QWidget* parent, const QString& text, QRect at);
+// "Закрыть", which closes the dialog without doing anything.
+QPushButton* closeButton(QDialog* dialog, QRect at);
 
 // One text field of the add, insert and edit dialogs.
 struct RecordTextField {
@@ -105,6 +110,41 @@ protected:
     Globalnye_peremennye_slovarya& g_;
     RecordTableAccess table_;
     RecordTextsLook look_;
+};
+
+// Where the insert dialog shows the current record number and the choice "за"/"перед".
+struct InsertChoiceSpec {
+    QRect numberArea;
+    bool numberBold;
+    QRect groupArea;
+    bool compactGroup; // tighter margins and spacing inside the group
+    QString afterText;
+    QString beforeText;
+    int32_t Globalnye_peremennye_slovarya::*current;
+};
+
+// The insert dialog: the texts dialog with the record number and the choice of the side.
+class RecordInsertDialog : public RecordTextsDialog {
+    Q_OBJECT
+public:
+    // "за" (the default) rather than "перед".
+    bool insertsAfter() const;
+
+    QLabel* Nadpis_nomer_vybrannogo_slova = nullptr;
+    QRadioButton* after = nullptr;
+    QRadioButton* before = nullptr;
+
+protected:
+    RecordInsertDialog(Globalnye_peremennye_slovarya& g, RecordTableAccess table, QWidget* parent,
+                       RecordTextsLook look, const RecordTextsDialogSpec& spec,
+                       const InsertChoiceSpec& choice);
+    // Shows the number, chooses "за", empties the fields.
+    void showEvent(QShowEvent* event) override;
+    // 0-based place of the new record for the current record `n`.
+    int32_t insertPlace(int32_t n) const { return insertsAfter() ? n - 1 : n; }
+
+private:
+    int32_t Globalnye_peremennye_slovarya::*current_;
 };
 
 // The confirmation that deletes the current record.

@@ -7,11 +7,7 @@
 #include "ui/main/TMainForm.h"
 
 #include <QDate>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
-#include <QVBoxLayout>
 
 namespace telvo {
 
@@ -88,41 +84,17 @@ void TForma_dobavit::store() {
 // ---- Insert ---------------------------------------------------------------------------------
 
 TForma_vstavit::TForma_vstavit(Globalnye_peremennye_slovarya& g, TMainForm& mainForm)
-    : RecordTextsDialog(g, mainTableAccess(g, mainForm), &mainForm, wordLook(g),
-                        {"TForma_vstavit", QStringLiteral("Вставить слово или текст"),
-                         QSize(653, 245), 40, QStringLiteral("Вставить"), "Кнопка_вставить"}) {
-    Nadpis_nomer_vybrannogo_slova = new QLabel(this);
-    Nadpis_nomer_vybrannogo_slova->setObjectName(QStringLiteral("Надпись_номер_выбранного_слова"));
-    Nadpis_nomer_vybrannogo_slova->setGeometry(12, 10, 500, 20);
-    Nadpis_nomer_vybrannogo_slova->setFont(tahomaFont(8, true));
-
-    auto* group = new QGroupBox(QStringLiteral("Выбор позиции вставки"), this);
-    group->setObjectName(QStringLiteral("Выбор_позиции_вставки"));
-    group->setGeometry(128, 146, 280, 64);
-    auto* column = new QVBoxLayout(group);
-    column->setContentsMargins(10, 4, 10, 4);
-    column->setSpacing(2);
-    after = new QRadioButton(QStringLiteral("Вставить за выбранным словом"), group);
-    before = new QRadioButton(QStringLiteral("Вставить перед выбранным словом"), group);
-    column->addWidget(after);
-    column->addWidget(before);
-    for (QRadioButton* choice : {after, before})
-        connect(choice, &QRadioButton::clicked, this, [this] { textField()->setFocus(); });
-}
-
-bool TForma_vstavit::insertsAfter() const {
-    return !before->isChecked();
-}
+    : RecordInsertDialog(g, mainTableAccess(g, mainForm), &mainForm, wordLook(g),
+                         {"TForma_vstavit", QStringLiteral("Вставить слово или текст"),
+                          QSize(653, 245), 40, QStringLiteral("Вставить"), "Кнопка_вставить"},
+                         {QRect(12, 10, 500, 20), true, QRect(128, 146, 280, 64), true,
+                          QStringLiteral("Вставить за выбранным словом"),
+                          QStringLiteral("Вставить перед выбранным словом"),
+                          &DictionaryState::Nomer_tekushchey_zapisi}) {}
 
 void TForma_vstavit::showEvent(QShowEvent* event) {
-    RecordTextsDialog::showEvent(event);
-    Nadpis_nomer_vybrannogo_slova->setText(
-        QStringLiteral("Номер слова за/перед которым вставка: ") +
-        QString::number(g_.Nomer_tekushchey_zapisi));
-    after->setChecked(true);
-    clearTexts();
+    RecordInsertDialog::showEvent(event);
     g_.Slovo_vstavleno = false;
-    textField()->setFocus();
 }
 
 void TForma_vstavit::store() {
@@ -130,8 +102,8 @@ void TForma_vstavit::store() {
     if (refused(texts, QStringLiteral("Поле с английским словом не может быть пустым!"),
                 kDuplicateQuestion))
         return;
-    const int32_t n = g_.Nomer_tekushchey_zapisi;
-    insertRecord(g_, insertsAfter() ? n - 1 : n, wordTexts(texts), QDate::currentDate());
+    insertRecord(g_, insertPlace(g_.Nomer_tekushchey_zapisi), wordTexts(texts),
+                 QDate::currentDate());
     accept();
 }
 

@@ -4,8 +4,6 @@
 #include "store/DictionaryEdits.h"
 #include "ui/common/RecordDialogs.h"
 
-class QRadioButton;
-
 namespace telvo {
 
 class TMainForm;
@@ -25,17 +23,10 @@ protected:
 };
 
 // "Вставить слово или текст": inserts a record next to record Nomer_tekushchey_zapisi.
-class TForma_vstavit : public RecordTextsDialog {
+class TForma_vstavit : public RecordInsertDialog {
     Q_OBJECT
 public:
     TForma_vstavit(Globalnye_peremennye_slovarya& g, TMainForm& mainForm);
-
-    // "Вставить за выбранным словом" (the default) rather than "перед".
-    bool insertsAfter() const;
-
-    QLabel* Nadpis_nomer_vybrannogo_slova = nullptr;
-    QRadioButton* after = nullptr;
-    QRadioButton* before = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;
