@@ -71,12 +71,15 @@ public:
     // Text of one cell, as the table shows it.
     QString cellText(int row, int column) const;
 
+    const RecordKind& kind() const { return kind_; }
+    // The column that shows `cell`; -1 when the table has none.
+    int columnOf(CellKind cell) const;
+
 protected:
     const char* recordBytes(int row) const; // null for no record
 
 private:
     int32_t recordIndex(int row) const; // 0-based index in the file, -1 for no record
-    int columnOf(CellKind cell) const;
 
     Globalnye_peremennye_slovarya& g_;
     const RecordKind& kind_;
