@@ -62,9 +62,9 @@ int main(int argc, char** argv) {
     const RangeRecord whole;
     const ViewStateRecord view;
     auto restore = [&] {
-        bench::writeWhole(g.puti.idiom, content);
-        bench::writeWhole(g.puti.idiomUpragneniy, whole.encode());
-        bench::writeWhole(g.puti.startIdiom, view.encode());
+        bench::writeSettled(g.puti.idiom, content);
+        bench::writeSettled(g.puti.idiomUpragneniy, whole.encode());
+        bench::writeSettled(g.puti.startIdiom, view.encode());
     };
     restore();
 

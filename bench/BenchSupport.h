@@ -3,6 +3,8 @@
 // What every benchmark program needs: a median time and a file written without the program's
 // own file layer (the set-up must not be what is measured).
 
+#include "platform/Files.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QString>
@@ -38,6 +40,18 @@ inline void writeWhole(const QString& path, const QByteArray& content) {
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(content) != content.size()) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        std::exit(1);
+    }
+}
+
+// writeWhole, and on the disk before it returns: a set-up that a timed step rewrites would
+// otherwise have the step's sync flush the set-up's own writes, which a user's file, written
+// long before, does not cost.
+inline void writeSettled(const QString& path, const QByteArray& content) {
+    writeWhole(path, content);
+    platform::OutputFile f;
+    if (f.open(path, platform::OutputFile::Mode::Change) != 0 || f.sync() != 0 || f.close() != 0) {
+        std::fprintf(stderr, "cannot sync %s\n", qPrintable(path));
         std::exit(1);
     }
 }

@@ -7,6 +7,7 @@
 #include "store/Histories.h"
 #include "store/Range.h"
 #include "store/RecordFile.h"
+#include "store/RecordKind.h"
 #include "store/Records.h"
 #include "store/Transaction.h"
 
@@ -17,7 +18,7 @@ namespace telvo {
 namespace {
 
 RecordFile dictionaryFile(const Globalnye_peremennye_slovarya& g) {
-    return RecordFile(g.puti.vocabulary, DictRecord::kSize, g.puti.vocabularyNew);
+    return kWordKind.recordFile(g);
 }
 
 QByteArray newRecord(const RecordTexts& texts, QDate date) {
@@ -33,23 +34,13 @@ bool forgottenFileExists(const Globalnye_peremennye_slovarya& g) {
     return QFileInfo::exists(g.puti.statForget);
 }
 
-// The range after a change, staged with it; `written` tells whether its file took it (a
-// missing file is said once the change is made, as Zapisat_izmenennyy_diapazon says it).
-struct StagedRange {
-    RangeRecord range;
-    bool written = false;
-    int writes = 1; // how often the range is written, so how often a missing file is said
-};
-
 StagedRange stageRange(Transaction& t, const Globalnye_peremennye_slovarya& g,
                        const RangeRecord& range, int writes = 1) {
-    return {range, stageRangeWrite(t, g, range), writes};
+    return stageRange(t, g, kWordKind, range, writes);
 }
 
 void applyRange(Globalnye_peremennye_slovarya& g, const StagedRange& staged) {
-    setRange(g, staged.range);
-    for (int i = 0; i < staged.writes && !staged.written; ++i)
-        sayRangeFileMissing();
+    applyRange(g, kWordKind, staged);
 }
 
 // The histories are deleted with the change: their tables must be rebuilt, also when the
@@ -141,17 +132,7 @@ void insertRecord(Globalnye_peremennye_slovarya& g, int32_t p, const RecordTexts
     if (p < 0 || p > oldCount)
         throw Failure(QStringLiteral("Неверная позиция вставки %1").arg(p + 1));
     Transaction change(g.puti.folder, QStringLiteral("TForma_vstavit"));
-    const QByteArray record = newRecord(texts, date);
-    if (p == oldCount) {
-        change.write(dictionary.path(), qint64(oldCount) * DictRecord::kSize, record, true);
-        // No copy is made; one left over from an interrupted run goes.
-        change.remove(companionPath(platform::resolveLinks(dictionary.path())));
-    } else {
-        const QByteArray all = dictionary.readAll();
-        const qint64 at = qint64(p) * DictRecord::kSize;
-        change.replace(dictionary.path(),
-                       {QByteArrayView(all).first(at), record, QByteArrayView(all).sliced(at)});
-    }
+    stageInsertRecord(change, g, kWordKind, p, oldCount, newRecord(texts, date));
 
     // Under a fixed range the histories can no longer be matched to their records.
     if (g.Vse_slova_slovarya)
@@ -174,23 +155,11 @@ void insertRecord(Globalnye_peremennye_slovarya& g, int32_t p, const RecordTexts
 }
 
 RecordTexts editRecord(Globalnye_peremennye_slovarya& g, int32_t n, const RecordTexts& texts) {
-    const RecordFile dictionary = dictionaryFile(g);
-    QByteArray record = dictionary.read(n - 1);
-    // Only the three texts change; date, flags and every other byte stay as they were.
-    char* p = record.data();
-    putShortString(p + DictRecord::kEnglishOffset, DictRecord::kEnglishMax, texts.Angliyskoe_slovo);
-    putShortString(p + DictRecord::kTranscriptionOffset, DictRecord::kTranscriptionMax,
-                   texts.Transkriptsiya);
-    putShortString(p + DictRecord::kTranslationOffset, DictRecord::kTranslationMax, texts.Perevod);
-    // Through the journal, so the record is never left half old and half new.
-    Transaction change(g.puti.folder, QStringLiteral("TForma_izmenit"));
-    change.write(dictionary.path(), qint64(n - 1) * DictRecord::kSize, record);
-    change.commit();
-
+    const RecordFields stored = rewriteRecordTexts(
+        g, kWordKind, n, {texts.Angliyskoe_slovo, texts.Transkriptsiya, texts.Perevod},
+        QStringLiteral("TForma_izmenit"));
     g.Zapis_izmenena = true;
-    return {getShortString(p + DictRecord::kEnglishOffset, DictRecord::kEnglishMax),
-            getShortString(p + DictRecord::kTranscriptionOffset, DictRecord::kTranscriptionMax),
-            getShortString(p + DictRecord::kTranslationOffset, DictRecord::kTranslationMax)};
+    return {stored.text, stored.transcription, stored.translation};
 }
 
 void deleteRecord(Globalnye_peremennye_slovarya& g, int32_t n) {
@@ -199,10 +168,7 @@ void deleteRecord(Globalnye_peremennye_slovarya& g, int32_t n) {
     if (n < 1 || n > oldCount)
         throw Failure(QStringLiteral("Нет записи с номером %1").arg(n));
     Transaction change(g.puti.folder, QStringLiteral("TForma_udalit_zapis"));
-    const QByteArray all = dictionary.readAll();
-    const qint64 at = qint64(n - 1) * DictRecord::kSize;
-    change.replace(dictionary.path(), {QByteArrayView(all).first(at),
-                                       QByteArrayView(all).sliced(at + DictRecord::kSize)});
+    stageRemoveRecord(change, g, kWordKind, n);
 
     if (g.Vse_slova_slovarya)
         removeFromHistories(change, g, n - 1, oldCount);
@@ -211,15 +177,7 @@ void deleteRecord(Globalnye_peremennye_slovarya& g, int32_t n) {
     if (forgottenFileExists(g))
         removeByte(change, g.puti.statForget, n - 1, oldCount);
     const int32_t newCount = oldCount - 1;
-    RangeRecord range = rangeAfterDelete(currentRange(g), n, newCount);
-    int writes = 1;
-    // The range lost its last record: it becomes the whole dictionary, written a second time.
-    // Only the final range goes into the change; it is what the second write leaves.
-    if (const auto whole = rangeWhenEmptied(range, newCount)) {
-        range = *whole;
-        writes = 2;
-    }
-    const StagedRange staged = stageRange(change, g, range, writes);
+    const StagedRange staged = stageRangeAfterDelete(change, g, kWordKind, n, newCount);
     if (!g.Vse_slova_slovarya)
         flagHistoriesReset(g);
     change.commit();

@@ -4,10 +4,12 @@
 #include "store/Binary.h"
 #include "store/ByteFile.h"
 #include "store/RecordFile.h"
+#include "store/RecordMarks.h"
 #include "store/Records.h"
 #include "store/Transaction.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace telvo {
 
@@ -16,7 +18,7 @@ namespace {
 using G = Globalnye_peremennye_slovarya;
 
 RecordFile dictionary(const G& g) {
-    return RecordFile(g.puti.vocabulary, DictRecord::kSize, g.puti.vocabularyNew);
+    return kWordKind.recordFile(g);
 }
 
 RecordFile forgottenFile(const G& g) {
@@ -150,41 +152,21 @@ RowPosition positionAfterLeavingForgottenView(int32_t selected, int32_t top, int
 
 void Izmenit_otmetku_slova(G& g) {
     reportFailuresAs("Изменить_отметку_слова", [&] {
-        const RecordFile dict = dictionary(g);
-        const int32_t index = g.Nomer_tekushchey_zapisi - 1;
-        const QByteArray record = dict.read(index);
-        // Only the mark byte changes, and one byte cannot be torn.
-        const char mark = getBool(record.constData() + DictRecord::kMarkedOffset) ? 0 : 1;
-        Transaction change(g.puti.folder, QStringLiteral("Изменить_отметку_слова"));
-        change.write(dict.path(), qint64(index) * DictRecord::kSize + DictRecord::kMarkedOffset,
-                     QByteArrayView(&mark, 1));
-        change.commit();
+        changeRecordFlag(g, kWordKind, g.Nomer_tekushchey_zapisi, DictRecord::kMarkedOffset,
+                         std::logical_not<bool>(), QStringLiteral("Изменить_отметку_слова"));
     });
 }
 
 int32_t Opredelit_kolichestvo_otmechennykh_slov(G& g) {
     return reportFailuresAs("Определить_количество_отмеченных_слов", [&] {
-        const QByteArray all = dictionary(g).readAll();
-        int32_t count = 0;
-        for (int32_t i = 0; i < recordsIn(all); ++i)
-            count += markedAt(all, i) ? 1 : 0;
-        return count;
+        return countRecordsWith(g, kWordKind, DictRecord::kMarkedOffset);
     });
 }
 
 void Snyat_vse_otmetki(G& g) {
     reportFailuresAs("Снять_все_отметки", [&] {
-        const RecordFile dict = dictionary(g);
-        QByteArray all = dict.readAll();
-        bool changed = false;
-        for (int32_t i = 0; i < recordsIn(all); ++i) {
-            char* mark = all.data() + qint64(i) * DictRecord::kSize + DictRecord::kMarkedOffset;
-            changed = changed || *mark != 0;
-            *mark = 0;
-        }
-        // Replaced whole: a crash half-way through the file leaves the old marks, not some.
-        if (changed)
-            dict.replace(all);
+        setRecordFlags(g, kWordKind, DictRecord::kMarkedOffset,
+                       [](const char*, int32_t) { return false; });
     });
 }
 
@@ -215,14 +197,8 @@ int32_t Otmetit_slova_zabytymi_po_nomeram(G& g, int32_t first, int32_t last) {
 int32_t markForgottenByDate(G& g, QDate date, bool removeOld) {
     const QByteArray all = dictionary(g).readAll();
     const int32_t records = recordsIn(all);
-    const double day = toDelphiDate(date);
-    std::vector<bool> matches(records, false);
-    int32_t count = 0;
-    for (int32_t i = 0; i < records; ++i) {
-        const char* p = all.constData() + qint64(i) * DictRecord::kSize;
-        matches[i] = getF64(p + DictRecord::kDateOffset) == day && !excludedAt(all, i);
-        count += matches[i] ? 1 : 0;
-    }
+    const std::vector<bool> matches = recordsAddedOn(all, kWordLayout, date);
+    const auto count = static_cast<int32_t>(std::count(matches.begin(), matches.end(), true));
     // A date without words leaves everything as it was, unless old marks are to go.
     const RecordFile forget = forgottenFile(g);
     if (count == 0 && (!removeOld || !forget.exists()))
@@ -243,9 +219,7 @@ int32_t markForgottenByDate(G& g, QDate date, bool removeOld) {
 }
 
 QString dateMarkingMessage(int32_t count) {
-    if (count > 0)
-        return QStringLiteral("Количество слов отмеченных по дате = %1.").arg(count);
-    return QStringLiteral("В выбранную дату слова в словарь не заносились.");
+    return dateMarkingMessage(count, QStringLiteral("слов"), QStringLiteral("слова"));
 }
 
 NumberRangeCheck checkNumberRange(const QString& startText, const QString& endText,

@@ -4,6 +4,7 @@
 #include "app/core/SystemMessage.h"
 #include "store/Histories.h"
 #include "store/RecordFile.h"
+#include "store/RecordKind.h"
 #include "store/Transaction.h"
 
 #include <algorithm>
@@ -44,20 +45,11 @@ CheckedRange checkStoredRange(const RangeRecord& stored, int32_t count) {
 }
 
 RangeRecord currentRange(const Globalnye_peremennye_slovarya& g) {
-    RangeRecord r;
-    r.Vse_slova_slovarya = g.Vse_slova_slovarya;
-    r.Nachalo_diapazona = g.Nachalo_diapazona;
-    r.Konets_diapazona = g.Konets_diapazona;
-    r.Do_kontsa = g.Do_kontsa;
-    return r;
+    return rangeOf(g, kWordKind);
 }
 
 void setRange(Globalnye_peremennye_slovarya& g, const RangeRecord& r) {
-    g.Vse_slova_slovarya = r.Vse_slova_slovarya;
-    g.Nachalo_diapazona = r.Nachalo_diapazona;
-    g.Konets_diapazona = r.Konets_diapazona;
-    g.Do_kontsa = r.Do_kontsa;
-    g.Razmer_diapazona = rangeSize(r.Nachalo_diapazona, r.Konets_diapazona);
+    setRangeOf(g, kWordKind, r);
 }
 
 void Prochitat_diapazon(Globalnye_peremennye_slovarya& g) {

@@ -16,11 +16,15 @@ struct RecordLayout {
     int markedOffset;
     // The forgotten byte inside the record; -1 when it is kept in a file of its own.
     int forgottenOffset;
+    // The transcription, which only words have; -1 when there is none.
+    int transcriptionOffset = -1;
+    int transcriptionMax = 0;
 
     bool forgottenInRecord() const { return forgottenOffset >= 0; }
+    bool hasTranscription() const { return transcriptionOffset >= 0; }
 };
 
 // Vocabulary.dictdat: 176 bytes, packed; forgotten words live in Stat_forget.dictstat.
-inline constexpr RecordLayout kWordLayout{176, 0, 45, 97, 60, 160, 168, 169, -1};
+inline constexpr RecordLayout kWordLayout{176, 0, 45, 97, 60, 160, 168, 169, -1, 46, 50};
 
 } // namespace telvo

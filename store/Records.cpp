@@ -4,27 +4,52 @@
 
 namespace telvo {
 
+RecordFields recordTexts(const RecordLayout& l, const char* p) {
+    RecordFields f;
+    f.text = getShortString(p + l.textOffset, l.textMax);
+    if (l.hasTranscription())
+        f.transcription = getShortString(p + l.transcriptionOffset, l.transcriptionMax);
+    f.translation = getShortString(p + l.translationOffset, l.translationMax);
+    return f;
+}
+
+void putRecordTexts(const RecordLayout& l, char* p, const RecordFields& f) {
+    putShortString(p + l.textOffset, l.textMax, f.text);
+    if (l.hasTranscription())
+        putShortString(p + l.transcriptionOffset, l.transcriptionMax, f.transcription);
+    putShortString(p + l.translationOffset, l.translationMax, f.translation);
+}
+
+RecordFields decodeRecord(const RecordLayout& l, const char* p) {
+    RecordFields f = recordTexts(l, p);
+    f.date = getF64(p + l.dateOffset);
+    f.excluded = getBool(p + l.excludedOffset);
+    f.marked = getBool(p + l.markedOffset);
+    if (l.forgottenInRecord())
+        f.forgotten = getBool(p + l.forgottenOffset);
+    return f;
+}
+
+QByteArray encodeRecord(const RecordLayout& l, const RecordFields& f) {
+    QByteArray out(l.size, '\0');
+    char* p = out.data();
+    putRecordTexts(l, p, f);
+    putF64(p + l.dateOffset, f.date);
+    putBool(p + l.excludedOffset, f.excluded);
+    putBool(p + l.markedOffset, f.marked);
+    if (l.forgottenInRecord())
+        putBool(p + l.forgottenOffset, f.forgotten);
+    return out;
+}
+
 DictRecord DictRecord::decode(const char* p) {
-    DictRecord r;
-    r.Angliyskoe_slovo = getShortString(p + kEnglishOffset, kEnglishMax);
-    r.Transkriptsiya = getShortString(p + kTranscriptionOffset, kTranscriptionMax);
-    r.Perevod = getShortString(p + kTranslationOffset, kTranslationMax);
-    r.Data_dobavleniya = getF64(p + kDateOffset);
-    r.Zapreshcheno_k_pokazu = getBool(p + kExcludedOffset);
-    r.Otmecheno = getBool(p + kMarkedOffset);
-    return r;
+    const RecordFields f = decodeRecord(kWordLayout, p);
+    return {f.text, f.transcription, f.translation, f.date, f.excluded, f.marked};
 }
 
 QByteArray DictRecord::encode() const {
-    QByteArray out(kSize, '\0');
-    char* p = out.data();
-    putShortString(p + kEnglishOffset, kEnglishMax, Angliyskoe_slovo);
-    putShortString(p + kTranscriptionOffset, kTranscriptionMax, Transkriptsiya);
-    putShortString(p + kTranslationOffset, kTranslationMax, Perevod);
-    putF64(p + kDateOffset, Data_dobavleniya);
-    putBool(p + kExcludedOffset, Zapreshcheno_k_pokazu);
-    putBool(p + kMarkedOffset, Otmecheno);
-    return out;
+    return encodeRecord(kWordLayout, {Angliyskoe_slovo, Transkriptsiya, Perevod, Data_dobavleniya,
+                                      Zapreshcheno_k_pokazu, Otmecheno, false});
 }
 
 RangeRecord RangeRecord::decode(const char* p) {

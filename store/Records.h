@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/RecordLayout.h"
+
 #include <QByteArray>
 #include <QDate>
 #include <QString>
@@ -7,18 +9,38 @@
 
 namespace telvo {
 
+// The fields a record of any layout holds, read and written where the layout puts them.
+struct RecordFields {
+    QString text;          // the English word, or the idiom
+    QString transcription; // words only
+    QString translation;
+    double date = 0; // days since 1899-12-30
+    bool excluded = false;
+    bool marked = false;
+    bool forgotten = false; // only where the byte is inside the record
+};
+
+RecordFields decodeRecord(const RecordLayout& layout, const char* bytes);
+// layout.size bytes; texts cut to their widths, padding written as zeros.
+QByteArray encodeRecord(const RecordLayout& layout, const RecordFields& fields);
+// Writes the texts of `fields` (text, transcription where the layout has one, translation)
+// into `record`, keeping its date, flags and every other byte.
+void putRecordTexts(const RecordLayout& layout, char* record, const RecordFields& fields);
+// The texts of `record` as stored.
+RecordFields recordTexts(const RecordLayout& layout, const char* record);
+
 // One dictionary record of Vocabulary.dictdat.
 struct DictRecord {
-    static constexpr int kSize = 176;
-    static constexpr int kEnglishMax = 45;
-    static constexpr int kTranscriptionMax = 50;
-    static constexpr int kTranslationMax = 60;
-    static constexpr int kEnglishOffset = 0;
-    static constexpr int kTranscriptionOffset = 46;
-    static constexpr int kTranslationOffset = 97;
-    static constexpr int kDateOffset = 160;
-    static constexpr int kExcludedOffset = 168;
-    static constexpr int kMarkedOffset = 169;
+    static constexpr int kSize = kWordLayout.size;
+    static constexpr int kEnglishMax = kWordLayout.textMax;
+    static constexpr int kTranscriptionMax = kWordLayout.transcriptionMax;
+    static constexpr int kTranslationMax = kWordLayout.translationMax;
+    static constexpr int kEnglishOffset = kWordLayout.textOffset;
+    static constexpr int kTranscriptionOffset = kWordLayout.transcriptionOffset;
+    static constexpr int kTranslationOffset = kWordLayout.translationOffset;
+    static constexpr int kDateOffset = kWordLayout.dateOffset;
+    static constexpr int kExcludedOffset = kWordLayout.excludedOffset;
+    static constexpr int kMarkedOffset = kWordLayout.markedOffset;
 
     QString Angliyskoe_slovo;
     QString Transkriptsiya;

@@ -5,6 +5,8 @@
 #include "store/Binary.h"
 #include "store/Cp1251.h"
 #include "store/RecordFile.h"
+#include "store/RecordMarks.h"
+#include "store/RecordTableModel.h"
 #include "store/Records.h"
 
 #include <QLocale>
@@ -12,9 +14,6 @@
 namespace telvo {
 
 namespace {
-
-// Records are compared slice by slice, so a large dictionary is never held whole.
-constexpr int32_t kSlice = 8192;
 
 bool isTrimmed(char16_t ch) {
     return ch <= 32;
@@ -108,47 +107,14 @@ QString normalizeField(const QString& text) {
 }
 
 bool Proverka_novogo_slova_na_sovpadenie(Globalnye_peremennye_slovarya& g, const QString& english) {
-    return reportFailuresAs("Проверка_нового_слова_на_совпадение", [&] {
-        const QByteArray wanted = englishMatchKey(english);
-
-        const RecordFile dictionary(g.puti.vocabulary, DictRecord::kSize);
-        bool found = false;
-        int32_t match = 0;
-        int32_t i = 0;
-        for (;;) {
-            const QByteArray slice = dictionary.readUpTo(i, kSlice);
-            if (slice.isEmpty())
-                break;
-            for (qsizetype at = 0; at < slice.size(); at += DictRecord::kSize, ++i) {
-                const QByteArrayView stored = shortStringBytes(
-                    slice.constData() + at + DictRecord::kEnglishOffset, DictRecord::kEnglishMax);
-                if (storedEnglishMatches(stored, wanted)) {
-                    found = true;
-                    match = i; // the last match wins
-                }
-            }
-            if (slice.size() < qsizetype(kSlice) * DictRecord::kSize)
-                break;
-        }
-        if (!found)
-            return false;
-
-        bool result = false;
-        if (g.Rezhim_izmeneniya && match + 1 != g.Nomer_tekushchey_zapisi)
-            result = true;
-        if (g.Rezhim_dobavleniya || g.Rezhim_vstavki)
-            result = true;
-        return result;
-    });
+    return reportFailuresAs("Проверка_нового_слова_на_совпадение",
+                            [&] { return isDuplicateText(g, kWordKind, english); });
 }
 
 QString Data_izmeneniya_slovarya(Globalnye_peremennye_slovarya& g) {
     return reportFailuresAs("Дата_изменения_словаря", [&] {
-        const QDateTime modified = platform::modificationTime(g.puti.vocabulary);
-        QString text = QStringLiteral("  Дата изменения словаря: ");
-        if (modified.isValid())
-            text += QLocale().toString(modified.date(), QLocale::ShortFormat);
-        return text;
+        return modificationDateText(g.puti.vocabulary,
+                                    QStringLiteral("  Дата изменения словаря: "));
     });
 }
 

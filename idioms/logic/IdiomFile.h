@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/core/Globals.h"
+#include "store/RecordKind.h"
 #include "store/RecordLayout.h"
 #include "store/Records.h"
 
@@ -41,6 +42,29 @@ inline constexpr RecordLayout kIdiomLayout{
     IdiomRecord::kTranslationMax, IdiomRecord::kDateOffset,
     IdiomRecord::kExcludedOffset, IdiomRecord::kMarkedOffset,
     IdiomRecord::kForgottenOffset};
+
+// The idioms as a record kind: their own file and range, the forgotten byte in the record.
+inline constexpr RecordKind kIdiomKind{
+    kIdiomLayout,
+    &DataPaths::idiom,
+    &DataPaths::idiomNew,
+    nullptr,
+    &DataPaths::idiomUpragneniy,
+    &IdiomState::Kolichestvo_idiom,
+    &IdiomState::Kolichestvo_razreshennykh_k_pokazu_idiom,
+    &IdiomState::Kolichestvo_zabytykh_idiom,
+    &IdiomState::Nomer_tekushchey_idiomy,
+    &IdiomState::Rezhim_zabytye_idiomy,
+    &IdiomState::Otmetki_idiom,
+    &IdiomState::Vse_idiomy_slovarya,
+    &IdiomState::Nachalo_diapazona_idiom,
+    &IdiomState::Konets_diapazona_idiom,
+    &IdiomState::Do_kontsa_idiom,
+    nullptr,
+    &IdiomState::Rezhim_dobavleniya_idiomy,
+    &IdiomState::Rezhim_vstavki_idiomy,
+    &IdiomState::Rezhim_izmeneniya_idiomy,
+};
 
 // The two texts of an idiom, as the dialogs pass them (normalised).
 struct IdiomTexts {

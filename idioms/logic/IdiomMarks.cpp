@@ -5,131 +5,93 @@
 #include "store/Binary.h"
 #include "store/Range.h"
 #include "store/RecordFile.h"
+#include "store/RecordMarks.h"
 #include "store/TextRules.h"
 
+#include <algorithm>
 #include <functional>
 
 namespace telvo {
 
 namespace {
 
-RecordFile idiomFile(const Globalnye_peremennye_slovarya& g) {
-    return RecordFile(g.puti.idiom, IdiomRecord::kSize, g.puti.idiomNew);
-}
-
-// One byte of idiom Nomer_tekushchey_idiomy changed in place by `change`.
-void changeCurrent(Globalnye_peremennye_slovarya& g, const char* name,
-                   const std::function<void(char* record)>& change) {
+// One flag of idiom Nomer_tekushchey_idiomy changed in place.
+void changeCurrent(Globalnye_peremennye_slovarya& g, const char* name, int offset,
+                   const std::function<bool(bool)>& change) {
     reportFailuresAs(name, [&] {
-        RecordFile file = idiomFile(g);
-        const int32_t index = g.Nomer_tekushchey_idiomy - 1;
-        QByteArray record = file.read(index);
-        change(record.data());
-        file.overwrite(index, record);
+        changeRecordFlag(g, kIdiomKind, g.Nomer_tekushchey_idiomy, offset, change,
+                         QString::fromUtf8(name));
     });
 }
 
-// Every whole idiom changed by `change` (record bytes, 0-based index), the file replaced
-// whole through its companion.
-void changeAll(Globalnye_peremennye_slovarya& g, const char* name,
-               const std::function<void(char* record, int32_t index)>& change) {
-    reportFailuresAs(name, [&] {
-        const RecordFile file = idiomFile(g);
-        QByteArray all = file.readAll();
-        const auto n = static_cast<int32_t>(all.size() / IdiomRecord::kSize);
-        for (int32_t i = 0; i < n; ++i)
-            change(all.data() + qsizetype(i) * IdiomRecord::kSize, i);
-        file.replace(all);
-    });
+// One flag of every idiom set to `value`, the file replaced whole through its companion.
+void changeAll(Globalnye_peremennye_slovarya& g, const char* name, int offset,
+               const std::function<bool(const char* record, int32_t index)>& value) {
+    reportFailuresAs(name, [&] { setRecordFlags(g, kIdiomKind, offset, value); });
 }
 
 bool excludedIn(const char* r) {
     return getBool(r + IdiomRecord::kExcludedOffset);
 }
 
-void setForgotten(char* r, bool value) {
-    putBool(r + IdiomRecord::kForgottenOffset, value);
-}
+constexpr int kForgotten = IdiomRecord::kForgottenOffset;
+constexpr int kMarked = IdiomRecord::kMarkedOffset;
 
 } // namespace
 
 void Isklyuchit_idiomu_iz_pokaza(Globalnye_peremennye_slovarya& g) {
-    changeCurrent(g, "Исключить_идиому_из_показа",
-                  [](char* r) { putBool(r + IdiomRecord::kExcludedOffset, true); });
+    changeCurrent(g, "Исключить_идиому_из_показа", IdiomRecord::kExcludedOffset,
+                  [](bool) { return true; });
 }
 
 void Vosstanovit_idiomu_dlya_pokaza(Globalnye_peremennye_slovarya& g) {
-    changeCurrent(g, "Восстановить_идиому_для_показа",
-                  [](char* r) { putBool(r + IdiomRecord::kExcludedOffset, false); });
+    changeCurrent(g, "Восстановить_идиому_для_показа", IdiomRecord::kExcludedOffset,
+                  [](bool) { return false; });
 }
 
 void Izmenit_otmetku_idiomy_zabytaya(Globalnye_peremennye_slovarya& g) {
-    changeCurrent(g, "Изменить_отметку_идиомы_забытая",
-                  [](char* r) { setForgotten(r, !getBool(r + IdiomRecord::kForgottenOffset)); });
+    changeCurrent(g, "Изменить_отметку_идиомы_забытая", kForgotten, std::logical_not<bool>());
 }
 
 void Izmenit_otmetku_idiomy(Globalnye_peremennye_slovarya& g) {
-    changeCurrent(g, "Изменить_отметку_идиомы", [](char* r) {
-        putBool(r + IdiomRecord::kMarkedOffset, !getBool(r + IdiomRecord::kMarkedOffset));
-    });
+    changeCurrent(g, "Изменить_отметку_идиомы", kMarked, std::logical_not<bool>());
 }
 
 void Obnulit_zabytye_idiomy(Globalnye_peremennye_slovarya& g) {
-    changeAll(g, "Обнулить_забытые_идиомы", [](char* r, int32_t) { setForgotten(r, false); });
+    changeAll(g, "Обнулить_забытые_идиомы", kForgotten, [](const char*, int32_t) { return false; });
 }
 
 void Obnulit_otmechennye_idiomy(Globalnye_peremennye_slovarya& g) {
-    changeAll(g, "Обнулить_отмеченные_идиомы",
-              [](char* r, int32_t) { putBool(r + IdiomRecord::kMarkedOffset, false); });
+    changeAll(g, "Обнулить_отмеченные_идиомы", kMarked, [](const char*, int32_t) { return false; });
 }
 
 bool Imeyutsya_otmechennye_idiomy(Globalnye_peremennye_slovarya& g) {
-    return reportFailuresAs("Имеются_отмеченные_идиомы", [&] {
-        const QByteArray all = readIdioms(g);
-        for (qsizetype at = 0; at < all.size(); at += IdiomRecord::kSize)
-            if (getBool(all.constData() + at + IdiomRecord::kMarkedOffset))
-                return true;
-        return false;
-    });
+    return reportFailuresAs("Имеются_отмеченные_идиомы",
+                            [&] { return countRecordsWith(g, kIdiomKind, kMarked) > 0; });
 }
 
 void Svyaz_zabytykh_s_otmechennymi(Globalnye_peremennye_slovarya& g) {
-    changeAll(g, "Связь_забытых_с_отмеченными",
-              [](char* r, int32_t) { setForgotten(r, getBool(r + IdiomRecord::kMarkedOffset)); });
+    changeAll(g, "Связь_забытых_с_отмеченными", kForgotten,
+              [](const char* r, int32_t) { return getBool(r + kMarked); });
 }
 
 void Otmetit_idiomy_zabytymi_po_nomeram(Globalnye_peremennye_slovarya& g, int32_t first,
                                         int32_t last) {
-    changeAll(g, "Отметить_идиомы_забытыми_по_номерам", [&](char* r, int32_t i) {
-        setForgotten(r, !excludedIn(r) && i + 1 >= first && i + 1 <= last);
+    changeAll(g, "Отметить_идиомы_забытыми_по_номерам", kForgotten, [&](const char* r, int32_t i) {
+        return !excludedIn(r) && i + 1 >= first && i + 1 <= last;
     });
 }
 
 int32_t markIdiomsForgottenByDate(Globalnye_peremennye_slovarya& g, QDate date, bool removeOld) {
-    const RecordFile file = idiomFile(g);
-    QByteArray all = file.readAll();
-    const double day = toDelphiDate(date);
-    int32_t marked = 0;
-    for (qsizetype at = 0; at < all.size(); at += IdiomRecord::kSize) {
-        char* r = all.data() + at;
-        // Stored dates are whole days, as is the calendar's: compared exactly.
-        if (getF64(r + IdiomRecord::kDateOffset) != day || excludedIn(r)) {
-            if (removeOld)
-                setForgotten(r, false);
-        } else {
-            setForgotten(r, true);
-            ++marked;
-        }
-    }
-    if (marked > 0 || removeOld)
-        file.replace(all);
-    return marked;
+    const std::vector<bool> matches = recordsAddedOn(readIdioms(g), kIdiomLayout, date);
+    setRecordFlags(g, kIdiomKind, kForgotten, [&](const char* r, int32_t i) {
+        return matches[static_cast<size_t>(i)] || (!removeOld && getBool(r + kForgotten));
+    });
+    return static_cast<int32_t>(std::count(matches.begin(), matches.end(), true));
 }
 
 QString idiomDateMarkingMessage(int32_t count) {
-    if (count > 0)
-        return QStringLiteral("Количество идиом отмеченных по дате = %1.").arg(count);
-    return QStringLiteral("В выбранную дату идиомы в словарь не заносились.");
+    return dateMarkingMessage(count, QStringLiteral("идиом"), QStringLiteral("идиомы"));
 }
 
 NumberRangeCheck checkIdiomNumberRange(const QString& startText, const QString& endText,
@@ -142,23 +104,8 @@ NumberRangeCheck checkIdiomNumberRange(const QString& startText, const QString& 
 }
 
 bool Proverka_na_sovpadenie_novoy_idiomy(Globalnye_peremennye_slovarya& g, const QString& text) {
-    return reportFailuresAs("Проверка_на_совпадение_новой_идиомы", [&] {
-        const QByteArray wanted = englishMatchKey(text);
-        const QByteArray all = readIdioms(g);
-        int32_t match = -1;
-        int32_t i = 0;
-        for (qsizetype at = 0; at < all.size(); at += IdiomRecord::kSize, ++i) {
-            const QByteArrayView stored = shortStringBytes(
-                all.constData() + at + IdiomRecord::kTextOffset, IdiomRecord::kTextMax);
-            if (storedEnglishMatches(stored, wanted))
-                match = i; // the last match wins
-        }
-        if (match < 0)
-            return false;
-        if (g.Rezhim_dobavleniya_idiomy || g.Rezhim_vstavki_idiomy)
-            return true;
-        return g.Rezhim_izmeneniya_idiomy && match + 1 != g.Nomer_tekushchey_idiomy;
-    });
+    return reportFailuresAs("Проверка_на_совпадение_новой_идиомы",
+                            [&] { return isDuplicateText(g, kIdiomKind, text); });
 }
 
 ShownRows shownIdiomRows(const Globalnye_peremennye_slovarya& g) {

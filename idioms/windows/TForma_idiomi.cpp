@@ -212,20 +212,7 @@ TForma_idiomi::TForma_idiomi(Globalnye_peremennye_slovarya& g, QWidget* parent)
     table_ = new RecordTableView(this);
     table_->setObjectName(QStringLiteral("Таблица_записей_идиом"));
     table_->setModel(model_);
-    delegate_ = new RecordCellDelegate(
-        {M::Nomer, M::Iskl, M::Zabyto, M::Otm},
-        [this] {
-            RecordCellDelegate::State s;
-            s.forgottenView = g_.Rezhim_zabytye_idiomy;
-            s.wholeRange = g_.Vse_idiomy_slovarya;
-            s.count = g_.Kolichestvo_idiom;
-            s.rangeStart = g_.Nachalo_diapazona_idiom;
-            s.rangeEnd = g_.Konets_diapazona_idiom;
-            s.marks = &g_.Otmetki_idiom;
-            s.recordRows = model_->recordRows();
-            return s;
-        },
-        [this](int row, int col) { return model_->cellText(row, col); }, this);
+    delegate_ = new RecordCellDelegate(g_, *model_, this);
     table_->setItemDelegate(delegate_);
     table_->setUpRecordGrid({M::kWidths[0], M::kWidths[1], M::kWidths[2], M::kWidths[3],
                              M::kWidths[4], M::kWidths[5], M::kWidths[6]});
@@ -672,9 +659,20 @@ void TForma_idiomi::keepVisible(const std::function<void()>& change) {
         table_->setTopRow(top + 1);
 }
 
-IdiomTableAccess TForma_idiomi::access() {
-    return {[this](int row) { selectRow(row); }, [this] { refresh(); },
-            [this](int row) { selectRow(row, row); }};
+RecordTableAccess TForma_idiomi::access() {
+    return {[this](int row) { selectRow(row); },
+            [this] { refresh(); },
+            [this](int row) { selectRow(row, row); },
+            [this](const QString& text) {
+                const SearchResult found = Poisk_angliyskoy_idiomy(g_, text);
+                if (found.status == SearchStatus::Found)
+                    selectRow(found.row);
+                else
+                    showMessage(g_, found.message);
+            },
+            [this](const QString& text) { showMessage(g_, text); },
+            [this](const QString& text) { showError(g_, text); },
+            [this](const QString& text) { return askQuestion(g_, text); }};
 }
 
 // ---- Check boxes ------------------------------------------------------------------------------

@@ -25,7 +25,7 @@ class ClickableLabel;
 class FlagIndicator;
 class RecordCellDelegate;
 class RecordTableView;
-struct IdiomTableAccess;
+struct RecordTableAccess;
 
 // "Идиомы и фразовые глаголы": the idiom dictionary's window, opened modally from the main
 // window. Every showing reads everything again from the files. Rows in its methods are the
@@ -72,7 +72,7 @@ private:
     QWidget* buildLowerPanel();
     void buildStatusBar(QWidget* bar);
     void bind(const char* name, std::function<void()> run);
-    IdiomTableAccess access();
+    RecordTableAccess access();
 
     void focusTable();
     void selectColumn2();

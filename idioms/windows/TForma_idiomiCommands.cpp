@@ -408,10 +408,12 @@ bool TForma_idiomi::searchFieldKey(QLineEdit* field, QKeyEvent* e) {
         shiftInSearch_ = true;
         return false;
     case Qt::Key_Insert: {
-        // Shift+Insert is the add command's own key: it must not open the dialog twice.
-        const bool shift = shiftInSearch_ || e->modifiers().testFlag(Qt::ShiftModifier);
+        // Shift+Insert is the add command's own key, taken here rather than as a shortcut
+        // (see eventFilter): it opens the dialog once and pastes nothing.
+        const bool held = (e->modifiers() & ~Qt::KeypadModifier) == Qt::ShiftModifier;
+        const bool remembered = shiftInSearch_;
         shiftInSearch_ = false;
-        if (!shift && plainKey(e)) {
+        if (held || (!remembered && plainKey(e))) {
             add();
             return true;
         }
@@ -430,6 +432,18 @@ bool TForma_idiomi::searchFieldKey(QLineEdit* field, QKeyEvent* e) {
 }
 
 bool TForma_idiomi::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride &&
+        (watched == textSearch_ || watched == translationSearch_)) {
+        // A line edit claims Shift+Insert as paste; here it is the add command's key. The
+        // field takes the key press instead of the shortcut, and its Insert handling runs the
+        // command once.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Insert &&
+            (key->modifiers() & ~Qt::KeypadModifier) == Qt::ShiftModifier) {
+            event->accept();
+            return true;
+        }
+    }
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (watched == textSearch_ || watched == translationSearch_)

@@ -1,5 +1,7 @@
 #include "ui/common/RecordCellDelegate.h"
 
+#include "store/RecordTableModel.h"
+
 #include <QApplication>
 #include <QPainter>
 
@@ -9,6 +11,25 @@ RecordCellDelegate::RecordCellDelegate(Columns columns, std::function<State()> s
                                        std::function<QString(int, int)> cellText, QObject* parent)
     : QStyledItemDelegate(parent), columns_(columns), state_(std::move(state)),
       cellText_(std::move(cellText)) {}
+
+RecordCellDelegate::RecordCellDelegate(const Globalnye_peremennye_slovarya& g,
+                                       const RecordTableModel& model, QObject* parent)
+    : RecordCellDelegate(
+          {model.columnOf(CellKind::Number), model.columnOf(CellKind::Excluded),
+           model.columnOf(CellKind::Forgotten), model.columnOf(CellKind::Marked)},
+          [&g, &model] {
+              const RecordKind& kind = model.kind();
+              State s;
+              s.forgottenView = g.*kind.forgottenView;
+              s.wholeRange = g.*kind.whole;
+              s.count = g.*kind.count;
+              s.rangeStart = g.*kind.start;
+              s.rangeEnd = g.*kind.end;
+              s.marks = &(g.*kind.marks);
+              s.recordRows = model.recordRows();
+              return s;
+          },
+          [&model](int row, int column) { return model.cellText(row, column); }, parent) {}
 
 QColor RecordCellDelegate::background(int row, int column, bool selected,
                                       const QColor& windowColour) const {

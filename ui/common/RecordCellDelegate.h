@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/core/Globals.h"
+
 #include <QColor>
 #include <QStyledItemDelegate>
 #include <cstdint>
@@ -7,6 +9,8 @@
 #include <vector>
 
 namespace telvo {
+
+class RecordTableModel;
 
 // Paints the cells of a record table (the dictionary's and the idioms'): the row colour
 // (forgotten-only view, exercise range), the selected row, the "x", " +" and mark cells, and
@@ -41,6 +45,9 @@ public:
 
     RecordCellDelegate(Columns columns, std::function<State()> state,
                        std::function<QString(int row, int column)> cellText,
+                       QObject* parent = nullptr);
+    // The table of `model`: its columns, and the state of its record kind in `g`.
+    RecordCellDelegate(const Globalnye_peremennye_slovarya& g, const RecordTableModel& model,
                        QObject* parent = nullptr);
 
     // Background of a data cell (Qt row = table row - 1). `windowColour` is the colour of

@@ -2,50 +2,14 @@
 
 #include "app/core/Globals.h"
 #include "store/DictionaryEdits.h"
-
-#include <QDialog>
-
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QRadioButton;
+#include "ui/common/RecordDialogs.h"
 
 namespace telvo {
 
-class FlagIndicator;
 class TMainForm;
 
-// What the add, insert and edit dialogs share: the three fields with their labels, the layout
-// flag, the default button and "Закрыть". Esc closes without storing.
-class RecordTextsDialog : public QDialog {
-    Q_OBJECT
-public:
-    QLineEdit* Tekst_angliyskogo_slova = nullptr;
-    QLineEdit* Tekst_transkriptsii = nullptr;
-    QLineEdit* Tekst_perevoda = nullptr;
-    QPushButton* defaultButton = nullptr;
-    QPushButton* Knopka_zakryt = nullptr;
-    FlagIndicator* flagPicture = nullptr;
-
-protected:
-    RecordTextsDialog(Globalnye_peremennye_slovarya& g, TMainForm& mainForm, const char* className,
-                      const QString& title, QSize client, int fieldsTop,
-                      const QString& defaultCaption, const char* defaultName);
-
-    // The three fields normalised (blanks collapsed, trimmed).
-    RecordTexts normalisedTexts() const;
-    // Refuses an empty English text with `emptyText` and a duplicate with the question; on
-    // "Да" to the question the existing record is selected in the main window and the dialog
-    // closes. True when the texts must not be stored.
-    bool refused(const RecordTexts& texts, const QString& emptyText);
-    // Lays the two buttons out at the bottom right of a client area `client`.
-    void placeButtons(QSize client);
-
-    virtual void store() = 0;
-
-    Globalnye_peremennye_slovarya& g_;
-    TMainForm& mainForm_;
-};
+// The main window's table as the record dialogs reach it.
+RecordTableAccess mainTableAccess(Globalnye_peremennye_slovarya& g, TMainForm& mainForm);
 
 // "Добавить слово или текст": appends a record.
 class TForma_dobavit : public RecordTextsDialog {
@@ -59,17 +23,10 @@ protected:
 };
 
 // "Вставить слово или текст": inserts a record next to record Nomer_tekushchey_zapisi.
-class TForma_vstavit : public RecordTextsDialog {
+class TForma_vstavit : public RecordInsertDialog {
     Q_OBJECT
 public:
     TForma_vstavit(Globalnye_peremennye_slovarya& g, TMainForm& mainForm);
-
-    // "Вставить за выбранным словом" (the default) rather than "перед".
-    bool insertsAfter() const;
-
-    QLabel* Nadpis_nomer_vybrannogo_slova = nullptr;
-    QRadioButton* after = nullptr;
-    QRadioButton* before = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -94,20 +51,10 @@ private:
 };
 
 // "Удаление записи из словаря": confirms and deletes record Nomer_tekushchey_zapisi.
-class TForma_udalit_zapis : public QDialog {
+class TForma_udalit_zapis : public RecordDeleteDialog {
     Q_OBJECT
 public:
-    explicit TForma_udalit_zapis(Globalnye_peremennye_slovarya& g, QWidget* parent);
-
-    QLabel* Nadpis_udalyaemaya_zapis = nullptr;
-    QPushButton* Knopka_da = nullptr;
-    QPushButton* Knopka_net = nullptr;
-
-protected:
-    void showEvent(QShowEvent* event) override;
-
-private:
-    Globalnye_peremennye_slovarya& g_;
+    TForma_udalit_zapis(Globalnye_peremennye_slovarya& g, QWidget* parent);
 };
 
 } // namespace telvo

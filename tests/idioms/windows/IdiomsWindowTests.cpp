@@ -4,6 +4,7 @@
 #include "app/windows/Okna.h"
 #include "idioms/logic/IdiomFile.h"
 #include "idioms/windows/TForma_idiomi.h"
+#include "store/Binary.h"
 #include "tests/support/TestSupport.h"
 #include "tests/support/WindowTestSupport.h"
 #include "ui/common/RecordCellDelegate.h"
@@ -11,6 +12,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QLabel>
@@ -23,6 +25,26 @@ using namespace telvo;
 using namespace telvo::test;
 
 namespace {
+
+// Idioms "a" … with their dates (days since 1899-12-30), excluded and forgotten flags.
+struct DatedIdiom {
+    double date;
+    bool excluded;
+    bool forgotten;
+};
+QByteArray datedIdioms(std::initializer_list<DatedIdiom> idioms) {
+    QByteArray all;
+    char letter = 'a';
+    for (const DatedIdiom& d : idioms) {
+        IdiomRecord r;
+        r.Idioma = QString(QChar(letter++));
+        r.Data_dobavleniya = d.date;
+        r.Zapreshcheno_k_pokazu = d.excluded;
+        r.Zabyta = d.forgotten;
+        all += r.encode();
+    }
+    return all;
+}
 
 QByteArray idiomsOf(int n, std::initializer_list<int> excluded = {},
                     std::initializer_list<int> forgotten = {}) {
@@ -397,6 +419,134 @@ private slots:
         });
         p.trigger("Действие_перейти_к_номеру_идиомы");
         QCOMPARE(w.selectedRow(), 9);
+        p.close();
+    }
+
+    void shiftInsertInASearchFieldOpensTheAddDialogOnce() {
+        TempHome home;
+        writeDictionary(home, numberedWords(2));
+        writeData(home, "Idiom.idiomtdat", idiomsOf(3));
+        IdiomProgram p(home);
+        p.open();
+        TForma_idiomi& w = p.idioms();
+        QGuiApplication::clipboard()->setText(QStringLiteral("pasted"));
+        ModalDriver driver;
+        QStringList opened;
+        driver.dialog = [&](QWidget* d) {
+            if (d == &w)
+                return;
+            opened << d->objectName();
+            static_cast<QDialog*>(d)->reject();
+        };
+        for (const char* name : {"Поле_ввода_для_поиска_английского_текста",
+                                 "Поле_ввода_для_поиска_подстроки_перевода"}) {
+            opened.clear();
+            auto* field = child<QLineEdit>(&w, name);
+            field->setFocus();
+            QTest::keyPress(field, Qt::Key_Shift, Qt::ShiftModifier);
+            QTest::keyClick(field, Qt::Key_Insert, Qt::ShiftModifier);
+            QTest::keyRelease(field, Qt::Key_Shift);
+            QTRY_COMPARE_WITH_TIMEOUT(opened, QStringList{QStringLiteral("TForma_dobavit_idiomu")},
+                                      2000);
+            QTest::qWait(100);
+            QCOMPARE(opened.size(), 1);
+            QCOMPARE(field->text(), QString()); // nothing pasted
+            // Plain Insert, with Shift let go, is the field's own way to the add command.
+            opened.clear();
+            field->setFocus();
+            QTest::keyClick(field, Qt::Key_Insert);
+            QTRY_COMPARE_WITH_TIMEOUT(opened.size(), 1, 2000);
+        }
+        QCOMPARE(p.read("Idiom.idiomtdat"), idiomsOf(3));
+        p.close();
+    }
+
+    void f9AtTheTopEdgeScrollsOneRowUp() {
+        TempHome home;
+        writeDictionary(home, numberedWords(2));
+        writeData(home, "Idiom.idiomtdat", idiomsOf(60));
+        IdiomProgram p(home);
+        p.open();
+        TForma_idiomi& w = p.idioms();
+        QVERIFY(w.table().visibleRows() < 50);
+        w.selectRow(20, 20);
+        QCOMPARE(w.table().topRow(), 20);
+        w.table().setFocus();
+        QTest::keyClick(&w.table(), Qt::Key_F9);
+        QCOMPARE(readIdiom(*p.g, 41).Otmechena, true); // row 20 shows idiom 41
+        QCOMPARE(w.selectedRow(), 20);
+        QCOMPARE(w.table().topRow(), 19);
+        // Away from the edges the view stays where it is.
+        w.selectRow(22);
+        QTest::keyClick(&w.table(), Qt::Key_F9);
+        QCOMPARE(readIdiom(*p.g, 39).Otmechena, true);
+        QCOMPARE(w.table().topRow(), 19);
+        p.close();
+    }
+
+    void markingByDateInTheWindow() {
+        TempHome home;
+        writeDictionary(home, numberedWords(2));
+        const QDate day(2024, 3, 5);
+        const double d = toDelphiDate(day);
+        // a: that day; b: another day, forgotten; c: that day but excluded; d: that day.
+        writeData(
+            home, "Idiom.idiomtdat",
+            datedIdioms(
+                {{d, false, false}, {d - 1, false, true}, {d, true, false}, {d, false, false}}));
+        IdiomProgram p(home);
+        p.open();
+        TForma_idiomi& w = p.idioms();
+        ModalDriver driver;
+        QString shown;
+        whenModal(QStringLiteral("TForma_otetit_idiomi_po_date"), [&](QWidget* dialog) {
+            child<QCalendarWidget>(dialog, "Календарь")->setSelectedDate(day);
+            shown = child<QLabel>(dialog, "Надпись_выбранная_дата")->text();
+            click(dialog, "Кнопка_отметить_идиомы_по_выбранной_дате");
+            // The dialog stays open for another day.
+            QVERIFY(dialog->isVisible());
+            static_cast<QDialog*>(dialog)->reject();
+        });
+        p.trigger("Действие_отметить_забытыми_по_дате");
+        QTRY_COMPARE_WITH_TIMEOUT(driver.seen.size(), 2, 3000);
+        QVERIFY(shown.startsWith(QStringLiteral("Выбранная дата: ")));
+        QCOMPARE(driver.seen,
+                 (QStringList{QStringLiteral("TForma_vopros_s_viborom:Сейчас в словаре отмечено "
+                                             "забытых идиом в количестве = 1. Нужно ли при "
+                                             "устаноке новых отметок удалять старые?"),
+                              QStringLiteral("TForma_soobshenie:Количество идиом отмеченных по "
+                                             "дате = 2.")}));
+        // "Да": the old mark went; the excluded idiom of that day stays unmarked.
+        const bool forgotten[] = {true, false, false, true};
+        for (int n = 1; n <= 4; ++n)
+            QCOMPARE(readIdiom(*p.g, n).Zabyta, forgotten[n - 1]);
+        QCOMPARE(p.g->Kolichestvo_zabytykh_idiom, 2);
+        QCOMPARE(p.cell(1, IdiomTableModel::Zabyto), QStringLiteral(" +"));
+        QCOMPARE(p.cell(3, IdiomTableModel::Zabyto), QString());
+        QCOMPARE(w.selectedRow(), 1);
+        p.close();
+    }
+
+    void anUnstorableTranslationIsRefusedInItsOwnField() {
+        TempHome home;
+        writeDictionary(home, numberedWords(2));
+        writeData(home, "Idiom.idiomtdat", idiomsOf(1));
+        IdiomProgram p(home);
+        p.open();
+        ModalDriver driver;
+        QString focused;
+        whenModal(QStringLiteral("TForma_dobavit_idiomu"), [&](QWidget* d) {
+            type(child<QLineEdit>(d, "Поле_ввода_английского_текста"), QStringLiteral("new"));
+            child<QLineEdit>(d, "Поле_ввода_перевода")->setText(QStringLiteral("日本"));
+            click(d, "Кнопка_добавить");
+            QTRY_VERIFY(d->focusWidget() != nullptr);
+            focused = d->focusWidget()->objectName();
+            static_cast<QDialog*>(d)->reject();
+        });
+        p.trigger("Действие_добавить");
+        QVERIFY(driver.seen.value(0).contains(QStringLiteral("Поле с переводом содержит символы")));
+        QCOMPARE(focused, QStringLiteral("Поле_ввода_перевода"));
+        QCOMPARE(p.read("Idiom.idiomtdat"), idiomsOf(1));
         p.close();
     }
 };
