@@ -11,7 +11,9 @@
 #include "idioms/windows/IdiomCommands.h"
 #include "idioms/windows/TForma_idiomi.h"
 #include "sound/windows/PlayerWindow.h"
+#include "sound/windows/SignsWindow.h"
 #include "sound/windows/SoundFolderWindow.h"
+#include "sound/windows/WordDrillWindow.h"
 #include "tools/windows/AboutWindow.h"
 #include "tools/windows/ArchiveWindows.h"
 #include "tools/windows/DownloadWindow.h"
@@ -53,7 +55,7 @@ Program::Program(Globalnye_peremennye_slovarya& g) : g_(g) {
     okna_.Forma_gruppy_slov = new TForma_gruppy_slov(g_, main);
     okna_.Forma_gruppy_slov->setAddWindow(okna_.Forma_dobavit_gruppu_slov);
     okna_.Forma_vibor_papki_so_zvukami = new TForma_vibor_papki_so_zvukami(g_, main);
-    // Then, once the sign reference lands: TForma_znaki_transkripcii.
+    okna_.Forma_znaki_transkripcii = new TForma_znaki_transkripcii(g_, main);
 
     // The commands, once the windows they open exist.
     installExerciseCommands(*main, g_);
@@ -75,6 +77,9 @@ Program::Program(Globalnye_peremennye_slovarya& g) : g_(g) {
     installSoundCommands(*main, g_);
     installPlayerCommands(*main, g_);
     installGroupsPlayerCommand(*groups, g_);
+    installWordDrillCommand(*main, g_);
+    installGroupsWordDrillCommand(*groups, g_);
+    installSignsCommand(*main, g_);
 }
 
 Program::~Program() {
@@ -104,6 +109,7 @@ QStringList Program::missingWindows() const {
         {"Forma_gruppy_slov", okna_.Forma_gruppy_slov},
         {"Forma_vibor_papki_so_zvukami", okna_.Forma_vibor_papki_so_zvukami},
         {"Forma_poryadok_proslushivaniya", okna_.Forma_poryadok_proslushivaniya},
+        {"Forma_znaki_transkripcii", okna_.Forma_znaki_transkripcii},
     };
     static_assert(sizeof(Okna) == std::size(members) * sizeof(void*),
                   "a window added to Okna must be listed here too");

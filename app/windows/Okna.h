@@ -27,6 +27,7 @@ class TForma_dobavit_gruppu_slov;
 class TForma_gruppy_slov;
 class TForma_vibor_papki_so_zvukami;
 class TForma_poryadok_proslushivaniya;
+class TForma_znaki_transkripcii;
 class TForma_idiomi;
 
 struct Okna {
@@ -49,6 +50,7 @@ struct Okna {
     TForma_gruppy_slov* Forma_gruppy_slov = nullptr;
     TForma_vibor_papki_so_zvukami* Forma_vibor_papki_so_zvukami = nullptr;
     TForma_poryadok_proslushivaniya* Forma_poryadok_proslushivaniya = nullptr;
+    TForma_znaki_transkripcii* Forma_znaki_transkripcii = nullptr;
     TForma_idiomi* Forma_idiomi = nullptr;
 };
 

@@ -565,6 +565,12 @@ QString TForma_gruppy_slov::selectedWord() const {
     return normalizeField(wordCells()[selectedWordRow() - 1].Angliyskoe_gruppovoe_slovo);
 }
 
+QString TForma_gruppy_slov::selectedTranslation() const {
+    if (!open_)
+        return {};
+    return normalizeField(wordCells()[selectedWordRow() - 1].Russkiy_gruppovoy_perevod);
+}
+
 int TForma_gruppy_slov::selectedGroup() const {
     if (!open_ || g_.Kolichestvo_grupp() == 0)
         return -1;

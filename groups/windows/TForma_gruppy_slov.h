@@ -34,6 +34,7 @@ public:
     QWidget* widget() override { return this; }
     bool isOpen() const override { return open_; }
     QString selectedWord() const override;
+    QString selectedTranslation() const override;
     int selectedGroup() const override;
     void installCommand(GroupsCommand command, std::function<void()> run) override;
 

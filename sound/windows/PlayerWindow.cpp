@@ -5,6 +5,7 @@
 #include "app/windows/Okna.h"
 #include "sound/logic/Pronunciation.h"
 #include "sound/windows/SoundFolderWindow.h"
+#include "sound/windows/WordDrillWindow.h"
 #include "ui/common/ButtonKeys.h"
 #include "ui/common/Dialogs.h"
 #include "ui/common/Fonts.h"
@@ -115,8 +116,10 @@ void setPicture(QPushButton* button, const char* name, QStyle::StandardPixmap ic
 } // namespace
 
 TForma_proigrivatel::TForma_proigrivatel(Globalnye_peremennye_slovarya& g, SoundOutput& output,
-                                         std::function<QString()> callerWord, QWidget* parent)
-    : QDialog(parent), g_(g), callerWord_(std::move(callerWord)), player_(g, output, *this) {
+                                         std::function<QString()> callerWord, QWidget* parent,
+                                         const GroupsWindow* groups)
+    : QDialog(parent), g_(g), callerWord_(std::move(callerWord)), groups_(groups),
+      player_(g, output, *this) {
     setObjectName(QStringLiteral("TForma_proigrivatel"));
     setFixedSize(850, 182);
     setFont(tahomaFont(8));
@@ -248,6 +251,7 @@ TForma_proigrivatel::TForma_proigrivatel(Globalnye_peremennye_slovarya& g, Sound
     connect(Deystvie_vybrat_fayl, &QAction::triggered, this, &TForma_proigrivatel::chooseFile);
     connect(Deystvie_vybor_poryadka_proslushivaniya, &QAction::triggered, this,
             &TForma_proigrivatel::chooseOrder);
+    connect(Deystvie_proiznosit_slovo, &QAction::triggered, this, &TForma_proigrivatel::pronounce);
     connect(Deystvie_slushat_slovo_mnogo_raz, &QAction::triggered, this,
             [this] { player_.Slushat_slovo_mnogo_raz(); });
     connect(Knopka_slushat_slovo, &QPushButton::clicked, this,
@@ -308,8 +312,7 @@ void TForma_proigrivatel::render() {
     Deystvie_vybrat_fayl->setEnabled(free);
     Knopka_slushat_slovo->setEnabled(free);
     Knopka_zakryt->setEnabled(free);
-    // The word drill is not part of the program yet: its command stays off.
-    Deystvie_proiznosit_slovo->setEnabled(false);
+    Deystvie_proiznosit_slovo->setEnabled(free && s.pronounceEnabled);
     Deystvie_vybor_poryadka_proslushivaniya->setEnabled(free && s.listenAllEnabled);
     Knopka_slushat_vse_slova->setEnabled(free && s.listenAllEnabled);
     Knopka_slushat_vse_slova->setText(s.listenAllCaption);
@@ -373,6 +376,26 @@ void TForma_proigrivatel::chooseFile() {
 void TForma_proigrivatel::chooseOrder() {
     if (g_.okna && g_.okna->Forma_poryadok_proslushivaniya)
         g_.okna->Forma_poryadok_proslushivaniya->exec();
+}
+
+void TForma_proigrivatel::pronounce() {
+    if (player_.Idet_vosproizvedenie())
+        return;
+    // The caller's word is the one the drill takes: not the word listen-all prepared last.
+    const bool callersWord = player_.state().Slovo_vyzyvayushchego_okna;
+    if (callersWord)
+        g_.Tekushchee_slovo_proigryvatelya.clear();
+    if (!g_.Proigryvatel_iz_grupp) {
+        ScopedFlag fromTable(g_.Transkriptsiya_iz_tablitsy_zapisey);
+        openWordDrill(g_, this);
+    } else if (callersWord && groups_) {
+        // From the groups window the caller's word is its selected row, as the groups
+        // window's own drill takes it; the record table does not hold group words.
+        ScopedFlag fromGroup(g_.Transkriptsiya_iz_gruppy);
+        openWordDrill(g_, this, groups_);
+    } else {
+        openWordDrill(g_, this, groups_);
+    }
 }
 
 void TForma_proigrivatel::closeAsked() {
@@ -465,7 +488,8 @@ void installGroupsPlayerCommand(GroupsWindow& groups, Globalnye_peremennye_slova
             g.Indeks_vybrannoy_gruppy = groups.selectedGroup();
         ScopedFlag fromGroups(g.Proigryvatel_iz_grupp);
         TForma_proigrivatel player(
-            g, soundOutput(), [&groups] { return groups.selectedWord(); }, groups.widget());
+            g, soundOutput(), [&groups] { return groups.selectedWord(); }, groups.widget(),
+            &groups);
         player.exec();
         player.player().closed();
     });

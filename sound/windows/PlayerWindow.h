@@ -48,7 +48,8 @@ class TForma_proigrivatel : public QDialog, private PlayerView {
 public:
     // `callerWord` gives the word selected in the calling window (for "Выбрать файл").
     TForma_proigrivatel(Globalnye_peremennye_slovarya& g, SoundOutput& output,
-                        std::function<QString()> callerWord, QWidget* parent = nullptr);
+                        std::function<QString()> callerWord, QWidget* parent = nullptr,
+                        const GroupsWindow* groups = nullptr);
     ~TForma_proigrivatel() override;
 
     Player& player() { return player_; }
@@ -88,10 +89,12 @@ private:
 
     void chooseFile();
     void chooseOrder();
+    void pronounce();
     void closeAsked();
 
     Globalnye_peremennye_slovarya& g_;
     std::function<QString()> callerWord_;
+    const GroupsWindow* groups_;
     Player player_;
     QTimer stopwatch_;
     QTimer progress_;

@@ -26,6 +26,8 @@ public:
     // The English word of the selected word row (blanks collapsed, trimmed); empty when the
     // window is closed or the row is empty.
     virtual QString selectedWord() const = 0;
+    // The translation of the selected word row, the same way.
+    virtual QString selectedTranslation() const = 0;
     // The 0-based index of the group shown, or -1 when there is none.
     virtual int selectedGroup() const = 0;
 

@@ -47,6 +47,14 @@ enum class MainCommand {
     About,
 };
 
+// The English, transcription and translation cells of a record table row, as the table shows
+// them (the transcription in its brackets).
+struct RowWords {
+    QString english;
+    QString transcription;
+    QString translation;
+};
+
 // What other windows may ask of the main window. Rows are the record table's 1-based rows
 // (row 1 shows the newest record). Windows hold this interface, never the main window's class
 // or its controls.
@@ -70,6 +78,9 @@ public:
     virtual void refreshCaption() = 0;
 
     virtual int selectedRow() const = 0;
+    // The rows of the record table (1 for the empty row of an empty table) and their cells.
+    virtual int rowCount() const = 0;
+    virtual RowWords rowWords(int row) const = 0;
     // The record number shown in the selected row; 0 when the table is empty.
     virtual int32_t selectedRecord() const = 0;
     // Selects `row` in the English column and shows it in the word label; `topRow` > 0 also

@@ -45,6 +45,8 @@ public:
     void refreshStatusBar() override { Otobrazit_soderzhimoe_paneli_sostoyaniya(); }
     void refreshCaption() override { Otobrazit_zagolovok_programmy(); }
     int selectedRow() const override;
+    int rowCount() const override;
+    RowWords rowWords(int row) const override;
     int32_t selectedRecord() const override;
     void selectRow(int row, int topRow = 0) override;
     void selectEnglishWord(const QString& word) override;

@@ -273,6 +273,16 @@ int TMainForm::selectedRow() const {
     return table_->selectedRow();
 }
 
+int TMainForm::rowCount() const {
+    return model_->rowCount();
+}
+
+RowWords TMainForm::rowWords(int row) const {
+    return {model_->cellText(row - 1, RecordTableModel::Angl),
+            model_->cellText(row - 1, RecordTableModel::Transkr),
+            model_->cellText(row - 1, RecordTableModel::Perevod)};
+}
+
 int32_t TMainForm::selectedRecord() const {
     return model_->rowCount() > 0 ? model_->recordNumber(selectedRow() - 1) : 0;
 }

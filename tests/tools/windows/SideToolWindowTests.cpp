@@ -72,6 +72,7 @@ public:
     QWidget* widget() override { return nullptr; }
     bool isOpen() const override { return true; }
     QString selectedWord() const override { return {}; }
+    QString selectedTranslation() const override { return {}; }
     int selectedGroup() const override { return -1; }
     void installCommand(GroupsCommand command, std::function<void()> run) override {
         commands[int(command)] = std::move(run);

@@ -80,6 +80,8 @@ public:
     void refreshStatusBar() override {}
     void refreshCaption() override {}
     int selectedRow() const override { return 1; }
+    int rowCount() const override { return 1; }
+    RowWords rowWords(int) const override { return {}; }
     int32_t selectedRecord() const override { return 1; }
     void selectRow(int, int) override {}
     void selectEnglishWord(const QString&) override {}

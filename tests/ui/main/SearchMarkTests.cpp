@@ -689,14 +689,6 @@ private slots:
         QCOMPARE(p.form->selectedRow(), 4);
         QCOMPARE(driver.seen, QStringList());
     }
-
-    void remainingWindowsStayDisabled() {
-        TempHome home;
-        writeData(home, "Vocabulary.dictdat", dictionaryOf(numberedWords(2)));
-        TestProgram p(home);
-        for (const char* name : {"Действие_показать_транскрипцию", "Действие_знаки_транскрипции"})
-            QVERIFY2(!p.form->findChild<QAction*>(QString::fromUtf8(name))->isEnabled(), name);
-    }
 };
 
 QTEST_MAIN(SearchMarkTests)
