@@ -172,14 +172,7 @@ TForma_idiomi::TForma_idiomi(Globalnye_peremennye_slovarya& g, QWidget* parent)
     add(menu->addMenu(QStringLiteral("Помощь")), {"Действие_показать_руководство_пользователя"});
     column->setMenuBar(menu);
 
-    toolBar_ = new QToolBar(this);
-    toolBar_->setObjectName(QStringLiteral("Панель_управления_формы_идиомы"));
-    toolBar_->setMovable(false);
-    toolBar_->setFloatable(false);
-    toolBar_->setContextMenuPolicy(Qt::PreventContextMenu);
-    toolBar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    toolBar_->setIconSize(QSize(20, 20));
-    toolBar_->setFixedHeight(44);
+    toolBar_ = makeCommandToolBar(this, "Панель_управления_формы_идиомы");
     const std::pair<const char*, int> buttons[] = {
         {"Действие_закрыть", 60},
         {nullptr, 0},
@@ -610,8 +603,7 @@ QString TForma_idiomi::selectedIdiomText() const {
 }
 
 int TForma_idiomi::selectedRow() const {
-    const QModelIndex current = table_->currentIndex();
-    return current.isValid() ? current.row() + 1 : 1;
+    return table_->selectedRow();
 }
 
 int32_t TForma_idiomi::selectedNumber() const {
@@ -623,14 +615,7 @@ bool TForma_idiomi::selectedCell(int column) const {
 }
 
 void TForma_idiomi::selectRow(int row, int topRow) {
-    row = std::clamp(row, 1, model_->rowCount());
-    const QModelIndex index = model_->index(row - 1, M::Idioma);
-    table_->setCurrentIndex(index);
-    if (topRow > 0)
-        table_->setTopRow(topRow);
-    table_->scrollTo(index);
-    table_->viewport()->update();
-    Otobrazit_idiomu_v_verkhney_paneli(row);
+    Otobrazit_idiomu_v_verkhney_paneli(table_->selectRow(row, M::Idioma, topRow));
 }
 
 void TForma_idiomi::focusTable() {
@@ -647,16 +632,9 @@ void TForma_idiomi::refresh() {
 }
 
 void TForma_idiomi::keepVisible(const std::function<void()>& change) {
-    const int row = selectedRow();
-    const int top = table_->topRow();
-    const int lastVisible = top + table_->visibleRows() - 1;
-    const bool atTop = row == top && row != 1;
-    const bool atBottom = row == lastVisible && row != model_->rowCount();
+    const RecordTableView::SelectionEdge edge = table_->selectionEdge();
     change();
-    if (atTop)
-        table_->setTopRow(row - 1);
-    else if (atBottom)
-        table_->setTopRow(top + 1);
+    table_->keepNeighbourInSight(edge);
 }
 
 RecordTableAccess TForma_idiomi::access() {

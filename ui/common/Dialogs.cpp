@@ -4,6 +4,7 @@
 #include <QPoint>
 #include <QPushButton>
 #include <QScreen>
+#include <QToolBar>
 
 namespace telvo {
 
@@ -13,6 +14,18 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, 
     if (area.isValid())
         b->setGeometry(area);
     return b;
+}
+
+QToolBar* makeCommandToolBar(QWidget* parent, const char* name) {
+    auto* bar = new QToolBar(parent);
+    bar->setObjectName(QString::fromUtf8(name));
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->setContextMenuPolicy(Qt::PreventContextMenu);
+    bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    bar->setIconSize(QSize(20, 20));
+    bar->setFixedHeight(44);
+    return bar;
 }
 
 QWidget* otherVisibleWindow(QWidget* self, QWidget* candidate) {

@@ -5,6 +5,7 @@
 
 class QDialog;
 class QPushButton;
+class QToolBar;
 class QWidget;
 
 namespace telvo {
@@ -13,6 +14,10 @@ namespace telvo {
 // Enter presses is the window's business (enterPressesFocusedButton).
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& text,
                         const QRect& area = {});
+
+// The fixed command bar of a record window: not movable, no context menu, 20-pixel icons with
+// their text below, 44 pixels high.
+QToolBar* makeCommandToolBar(QWidget* parent, const char* name);
 
 // The window, other than `self`, that `candidate` belongs to, when it is visible.
 QWidget* otherVisibleWindow(QWidget* self, QWidget* candidate);

@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QWheelEvent>
+#include <algorithm>
 
 namespace telvo {
 
@@ -52,6 +53,35 @@ void RecordTableView::setTopRow(int row) {
 int RecordTableView::visibleRows() const {
     const int height = verticalHeader()->defaultSectionSize();
     return height > 0 ? std::max(1, viewport()->height() / height) : 1;
+}
+
+int RecordTableView::selectedRow() const {
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.row() + 1 : 1;
+}
+
+int RecordTableView::selectRow(int row, int column, int topRow) {
+    row = std::clamp(row, 1, std::max(1, model()->rowCount()));
+    const QModelIndex index = model()->index(row - 1, column);
+    setCurrentIndex(index);
+    if (topRow > 0)
+        setTopRow(topRow);
+    scrollTo(index);
+    viewport()->update();
+    return row;
+}
+
+RecordTableView::SelectionEdge RecordTableView::selectionEdge() const {
+    const int row = selectedRow();
+    const int top = topRow();
+    return {row == top && row != 1, row == top + visibleRows() - 1 && row != model()->rowCount()};
+}
+
+void RecordTableView::keepNeighbourInSight(SelectionEdge edge) {
+    if (edge.top)
+        setTopRow(selectedRow() - 1);
+    else if (edge.bottom)
+        setTopRow(topRow() + 1);
 }
 
 void RecordTableView::keyPressEvent(QKeyEvent* event) {

@@ -36,6 +36,22 @@ public:
     void setTopRow(int row);
     int visibleRows() const;
 
+    // The selected data row (1 when nothing is selected).
+    int selectedRow() const;
+    // Selects `row` (kept within the table) at `column`, with `topRow` as the top visible row
+    // when given, scrolled into sight; returns the row selected.
+    int selectRow(int row, int column, int topRow = 0);
+
+    // Whether the selected row stands at the top or the bottom edge of the visible rows (the
+    // first and the last row of the table do not count), taken before a change ...
+    struct SelectionEdge {
+        bool top = false;
+        bool bottom = false;
+    };
+    SelectionEdge selectionEdge() const;
+    // ... and after it the view moves one row so that the row's neighbour stays in sight.
+    void keepNeighbourInSight(SelectionEdge edge);
+
     void keyboardSearch(const QString&) override {}
 
 protected:

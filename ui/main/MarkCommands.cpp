@@ -110,8 +110,7 @@ void TMainForm::Deystvie_otmetit_zabytoe_slovoExecute() {
     // A changed row at the edge of the visible rows keeps its neighbour in sight.
     const int top = table_->topRow();
     const int visible = table_->visibleRows();
-    const bool topEdge = row == top && row != 1;
-    const bool bottomEdge = row == top + visible - 1 && row != model_->rowCount();
+    const RecordTableView::SelectionEdge edge = table_->selectionEdge();
 
     if (Izmenit_optsiyu_slova_zabytoe_ili_vspomnennoe(g_, number) ==
         ForgottenToggle::RefusedExcluded) {
@@ -126,10 +125,7 @@ void TMainForm::Deystvie_otmetit_zabytoe_slovoExecute() {
             positionAfterLeavingForgottenView(row, top, model_->recordRows(), visible);
         selectRow(position.selected, position.top);
     }
-    if (topEdge)
-        table_->setTopRow(selectedRow() - 1);
-    else if (bottomEdge)
-        table_->setTopRow(table_->topRow() + 1);
+    table_->keepNeighbourInSight(edge);
     table_->viewport()->update();
     Otobrazit_soderzhimoe_paneli_sostoyaniya();
 }

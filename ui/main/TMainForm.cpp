@@ -3,6 +3,7 @@
 #include "store/RecordTableModel.h"
 #include "ui/common/ButtonKeys.h"
 #include "ui/common/ClickableLabel.h"
+#include "ui/common/Dialogs.h"
 #include "ui/common/FlagIndicator.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/RecordTableView.h"
@@ -576,14 +577,7 @@ void TMainForm::buildMenu() {
 }
 
 void TMainForm::buildToolBar() {
-    toolBar_ = new QToolBar(this);
-    toolBar_->setObjectName(QStringLiteral("Панель_управления_главной_формы"));
-    toolBar_->setMovable(false);
-    toolBar_->setFloatable(false);
-    toolBar_->setContextMenuPolicy(Qt::PreventContextMenu);
-    toolBar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    toolBar_->setIconSize(QSize(20, 20));
-    toolBar_->setFixedHeight(44);
+    toolBar_ = makeCommandToolBar(this, "Панель_управления_главной_формы");
     addToolBar(Qt::TopToolBarArea, toolBar_);
 
     struct Button {

@@ -270,8 +270,7 @@ void TMainForm::clearRepetitions() {
 }
 
 int TMainForm::selectedRow() const {
-    const QModelIndex current = table_->currentIndex();
-    return current.isValid() ? current.row() + 1 : 1;
+    return table_->selectedRow();
 }
 
 int TMainForm::rowCount() const {
@@ -289,15 +288,8 @@ int32_t TMainForm::selectedRecord() const {
 }
 
 void TMainForm::selectRow(int row, int topRow) {
-    const int rows = model_->rowCount();
-    row = std::clamp(row, 1, rows);
-    const QModelIndex index = model_->index(row - 1, RecordTableModel::Angl);
-    table_->setCurrentIndex(index);
-    if (topRow > 0)
-        table_->setTopRow(topRow);
-    table_->scrollTo(index);
-    table_->viewport()->update();
-    Otobrazit_angliyskoe_slovo_v_verkhney_paneli(row);
+    Otobrazit_angliyskoe_slovo_v_verkhney_paneli(
+        table_->selectRow(row, RecordTableModel::Angl, topRow));
 }
 
 void TMainForm::selectEnglishWord(const QString& word) {
