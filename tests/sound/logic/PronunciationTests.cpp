@@ -82,14 +82,20 @@ TEST_F(DeviceFile, ARecordedWordPlaysItsFileAndAnUnrecordedOneIsSpoken) {
         saveBytes(dir.filePath(QStringLiteral("cat.wav")), wavBytes(samples, 22050, 1, 16)));
     EXPECT_EQ(pronounceWord(systemSoundOutput(), dir.path(), QStringLiteral("Cat")),
               Pronounced::Recording);
-    EXPECT_EQ(loadBytes(device()).left(samples.size()), samples);
+    // A paused device takes silence until playback starts, as fast as the disk driver runs.
+    EXPECT_GE(loadBytes(device()).indexOf(samples), 0);
 
     EXPECT_EQ(pronounceWord(systemSoundOutput(), dir.path(), QStringLiteral("elephant")),
               Pronounced::Speech);
     QByteArray spoken = loadBytes(device());
-    // The device goes on taking silence until it is closed; that is not part of the speech.
+    // The device takes silence before playback starts and until it is closed; that is not
+    // part of the speech.
     while (spoken.size() >= 2 && spoken.endsWith(QByteArray(2, '\0')))
         spoken.chop(2);
+    qsizetype lead = 0;
+    while (lead + 2 <= spoken.size() && spoken[lead] == '\0' && spoken[lead + 1] == '\0')
+        lead += 2;
+    spoken.remove(0, lead);
     // 16-bit samples at the synthesizer's 22 050 Hz: between a fifth of a second and three.
     const double seconds = static_cast<double>(spoken.size()) / 2 / 22050;
     EXPECT_GT(seconds, 0.2);
