@@ -110,6 +110,15 @@ bool playBuffer(const Uint8* data, Uint32 length, const SDL_AudioSpec& format) {
     return finished;
 }
 
+// The sounds play on worker threads SDL did not create, and SDL frees the per-thread data it
+// keeps (its error text) only for its own threads; each playback frees it on the way out.
+struct ThreadDataCleanup {
+    ThreadDataCleanup() = default;
+    ThreadDataCleanup(const ThreadDataCleanup&) = delete;
+    ThreadDataCleanup& operator=(const ThreadDataCleanup&) = delete;
+    ~ThreadDataCleanup() { SDL_TLSCleanup(); }
+};
+
 } // namespace
 
 bool playWavFile(const QString& path) {
@@ -122,6 +131,7 @@ bool playWavFile(const QString& path) {
         return false;
 
     std::lock_guard lock(playbackMutex());
+    const ThreadDataCleanup cleanup;
     if (!audioStarted())
         return false;
     SDL_RWops* rw = SDL_RWFromConstMem(bytes.constData(), static_cast<int>(bytes.size()));
@@ -141,6 +151,7 @@ bool playSamples(const std::vector<int16_t>& samples, int sampleRate) {
     if (samples.empty() || sampleRate <= 0)
         return false;
     std::lock_guard lock(playbackMutex());
+    const ThreadDataCleanup cleanup;
     if (!audioStarted())
         return false;
     SDL_AudioSpec format{};

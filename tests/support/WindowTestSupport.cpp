@@ -1,6 +1,8 @@
 #include "tests/support/WindowTestSupport.h"
 
 #include "app/Program.h"
+#include "app/windows/Okna.h"
+#include "groups/windows/TForma_gruppy_slov.h"
 #include "store/Records.h"
 #include "ui/common/RecordTableView.h"
 #include "ui/main/TMainForm.h"
@@ -167,6 +169,16 @@ void WindowProgram::activate() {
     // activation; keys go to the table only once the application agrees.
     QVERIFY2(QTest::qWaitFor([this] { return QApplication::activeWindow() == form; }),
              "main window not active");
+}
+
+TForma_gruppy_slov* WindowProgram::openGroups() {
+    activate();
+    trigger("Действие_группы_слов");
+    TForma_gruppy_slov* w = okna().Forma_gruppy_slov;
+    w->activateWindow();
+    if (!QTest::qWaitFor([w] { return QApplication::activeWindow() == w; }))
+        qWarning("the groups window is not active");
+    return w;
 }
 
 void WindowProgram::key(int key, Qt::KeyboardModifiers mods) {

@@ -23,6 +23,7 @@ class QAction;
 namespace telvo {
 class Program;
 class RecordTableView;
+class TForma_gruppy_slov;
 class TMainForm;
 } // namespace telvo
 
@@ -106,6 +107,8 @@ public:
     void activate();
     // Presses a key on the main table with the main window active.
     void key(int key, Qt::KeyboardModifiers mods = {});
+    // Opens the groups window from the main window's command and makes it the active one.
+    TForma_gruppy_slov* openGroups();
     // Closes the window answering the exit question with "Да"; true when it closed.
     bool closeAnsweringYes();
     void restart();

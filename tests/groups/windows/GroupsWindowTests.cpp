@@ -24,17 +24,6 @@ namespace {
 class TestProgram : public WindowProgram {
 public:
     explicit TestProgram(const TempHome& home) : WindowProgram(home) { start(); }
-
-    // Opens the groups window from the main window's command and makes it the active one.
-    TForma_gruppy_slov* openGroups() {
-        activate();
-        trigger("Действие_группы_слов");
-        TForma_gruppy_slov* w = okna().Forma_gruppy_slov;
-        w->activateWindow();
-        if (!QTest::qWaitFor([w] { return QApplication::activeWindow() == w; }))
-            qWarning("the groups window is not active");
-        return w;
-    }
 };
 
 tip_Zapis_gruppy_slov groupOf(const QString& name,

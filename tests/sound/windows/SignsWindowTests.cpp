@@ -196,7 +196,8 @@ private slots:
             click(w, "Кнопка_закрыть");
         });
         p.trigger("Действие_знаки_транскрипции");
-        QCOMPARE(readFile(device).left(samples.size()), samples);
+        // A paused device takes silence until playback starts, as fast as the disk driver runs.
+        QVERIFY(readFile(device).indexOf(samples) >= 0);
     }
 };
 

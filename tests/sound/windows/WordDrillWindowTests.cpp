@@ -20,16 +20,6 @@ namespace {
 class TestProgram : public WindowProgram {
 public:
     explicit TestProgram(const TempHome& home) : WindowProgram(home) { start(); }
-
-    TForma_gruppy_slov* openGroups() {
-        activate();
-        trigger("Действие_группы_слов");
-        TForma_gruppy_slov* w = okna().Forma_gruppy_slov;
-        w->activateWindow();
-        if (!QTest::qWaitFor([w] { return QApplication::activeWindow() == w; }))
-            qWarning("the groups window is not active");
-        return w;
-    }
 };
 
 QString transcriptionOf(const Word& w) {
