@@ -29,10 +29,8 @@ namespace {
 constexpr int kWidth = 481;
 constexpr int kHeight = 375;
 
-QFont timesFont(int pixels) {
-    QFont font;
-    // DejaVu Serif carries every IPA letter of the table where no Times is installed.
-    font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("DejaVu Serif")});
+QFont signFont(int pixels) {
+    QFont font = timesFont();
     font.setPixelSize(pixels);
     return font;
 }
@@ -98,7 +96,7 @@ TForma_znaki_transkripcii::TForma_znaki_transkripcii(Globalnye_peremennye_slovar
     // Wider than the original's 73: the diphthongs in the serif fonts here are wider than in
     // Times New Roman and would be cut.
     Spisok_znakov_transkriptsii->setGeometry(12, 12, 98, 340);
-    Spisok_znakov_transkriptsii->setFont(timesFont(29));
+    Spisok_znakov_transkriptsii->setFont(signFont(29));
     Spisok_znakov_transkriptsii->setUniformItemSizes(true);
     Spisok_znakov_transkriptsii->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Spisok_znakov_transkriptsii->installEventFilter(this);
@@ -107,7 +105,7 @@ TForma_znaki_transkripcii::TForma_znaki_transkripcii(Globalnye_peremennye_slovar
     Krupnoe_otobrazhenie_znaka->setObjectName(QStringLiteral("Крупное_отображение_знака"));
     Krupnoe_otobrazhenie_znaka->setGeometry(122, 12, 190, 129);
     Krupnoe_otobrazhenie_znaka->setReadOnly(true);
-    Krupnoe_otobrazhenie_znaka->setFont(timesFont(96));
+    Krupnoe_otobrazhenie_znaka->setFont(signFont(96));
     Krupnoe_otobrazhenie_znaka->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Krupnoe_otobrazhenie_znaka->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Krupnoe_otobrazhenie_znaka->setFocusPolicy(Qt::NoFocus);
@@ -117,7 +115,7 @@ TForma_znaki_transkripcii::TForma_znaki_transkripcii(Globalnye_peremennye_slovar
     Oblast_otobrazheniya_slov->setObjectName(QStringLiteral("Область_отображения_слов"));
     Oblast_otobrazheniya_slov->setGeometry(122, 150, 190, 160);
     Oblast_otobrazheniya_slov->setReadOnly(true);
-    Oblast_otobrazheniya_slov->setFont(timesFont(19));
+    Oblast_otobrazheniya_slov->setFont(signFont(19));
     // Tab goes between the list and "Закрыть": the memo only shows.
     Oblast_otobrazheniya_slov->setFocusPolicy(Qt::NoFocus);
 

@@ -26,13 +26,6 @@ constexpr int kButtonHeight = 30;
 constexpr int kTranscriptionPoints = 14;
 constexpr int kWordPoints = 48;
 
-QFont timesFont() {
-    QFont font;
-    // DejaVu Serif has every IPA letter where no Times is installed.
-    font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("DejaVu Serif")});
-    return font;
-}
-
 } // namespace
 
 TForma_pokazat_transkripciu::TForma_pokazat_transkripciu(Globalnye_peremennye_slovarya& g,

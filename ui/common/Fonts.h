@@ -14,4 +14,12 @@ inline QFont tahomaFont(int points, bool bold = false) {
     return font;
 }
 
+// The transcription signs ask for Times New Roman. Where it is missing (or stands for a Times
+// without IPA letters), DejaVu Serif carries every sign.
+inline QFont timesFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("DejaVu Serif")});
+    return font;
+}
+
 } // namespace telvo
